@@ -1,0 +1,101 @@
+#include "platform/Convert.h"
+
+#include "platform/Errors.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace otpor {
+
+std::optional<int> TryStrToInt(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size())
+        return std::nullopt;
+
+    // Accumulate the magnitude; the negative end of the range is one larger.
+    const std::int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        int digit;
+        if (c >= '0' && c <= '9')
+            digit = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
+        else
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+int StrToInt(std::string_view text)
+{
+    if (auto v = TryStrToInt(text))
+        return *v;
+    throw EConvertError("'" + std::string(text) + "' is not a valid integer value");
+}
+
+std::string FloatToStr(double value, std::string_view decimalSeparator)
+{
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value > 0 ? "INF" : "-INF";
+
+    // %.15g already gives the shortest form within 15 significant digits;
+    // only the separator and the exponent's spelling differ.
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string raw(buffer);
+
+    std::string mantissa = raw;
+    std::string exponent;
+    if (const auto e = raw.find('e'); e != std::string::npos) {
+        mantissa = raw.substr(0, e);
+        const int exp = std::atoi(raw.c_str() + e + 1);
+        if (exp == -5) {
+            // Fixed-point down to 0.00001, one decade further than %g goes.
+            const bool negative = mantissa[0] == '-';
+            std::string digits;
+            for (char c : mantissa)
+                if (c >= '0' && c <= '9')
+                    digits += c;
+            mantissa = (negative ? "-0.0000" : "0.0000") + digits;
+        } else {
+            exponent = "E" + std::to_string(exp);
+        }
+    }
+    std::string out;
+    for (char c : mantissa) {
+        if (c == '.')
+            out += decimalSeparator;
+        else
+            out += c;
+    }
+    return out + exponent;
+}
+
+} // namespace otpor

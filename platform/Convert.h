@@ -1,0 +1,25 @@
+// String and number conversion as the program's handlers use it: the text of
+// an input field becomes a whole number or the handler fails with the
+// runtime's message; reals are written back in the shortest general form.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace otpor {
+
+// Leading blanks, an optional sign, then decimal digits or hexadecimal digits
+// after "$", "x" or "0x" (either case). Anything else, an empty text, or a
+// value outside the 32-bit range gives no value.
+std::optional<int> TryStrToInt(std::string_view text);
+
+// As TryStrToInt, but fails with EConvertError
+// "'<text>' is not a valid integer value".
+int StrToInt(std::string_view text);
+
+// The shortest general decimal form with at most 15 significant digits and the
+// given decimal separator: 4 -> "4", 0.17 -> "0,17", 1e-5 -> "1E-5".
+std::string FloatToStr(double value, std::string_view decimalSeparator);
+
+} // namespace otpor

@@ -1,0 +1,104 @@
+#include "platform/qt/Runtime.h"
+
+#include "platform/qt/ErrorReport.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+
+namespace otpor::qt {
+
+namespace {
+
+std::function<void()>& BeepHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+void (*errorHook)(const std::string&) = nullptr;
+
+// A box centred on the primary screen rather than on its parent.
+void ShowCenteredBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
+{
+    QMessageBox box(icon, caption, text, QMessageBox::Ok);
+    box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
+    box.adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        box.move(area.center() - box.rect().center());
+    }
+    box.exec();
+}
+
+} // namespace
+
+FormatSettings SystemFormatSettings()
+{
+    const QLocale locale = QLocale::system();
+    FormatSettings s;
+    s.DecimalSeparator = locale.decimalPoint().toStdString();
+    s.ThousandSeparator = locale.groupSeparator().toStdString();
+    return s;
+}
+
+void Beep()
+{
+    if (BeepHook())
+        BeepHook()();
+    else
+        QApplication::beep();
+}
+
+void SetBeepHook(std::function<void()> hook) { BeepHook() = std::move(hook); }
+
+void ShowWarningBox(const QString& text)
+{
+    ShowCenteredBox(QMessageBox::Warning, QStringLiteral("Warning"), text);
+}
+
+void ShowErrorBox(const QString& text)
+{
+    ShowCenteredBox(QMessageBox::Critical, QApplication::applicationName(), text);
+}
+
+void SetErrorReportHook(void (*hook)(const std::string&)) { errorHook = hook; }
+
+void ReportException(std::exception_ptr error) noexcept
+{
+    std::string message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        message = e.what();
+    } catch (...) {
+        message = "Unknown error";
+    }
+    try {
+        if (errorHook)
+            errorHook(message);
+        else
+            ShowErrorBox(QString::fromStdString(message));
+    } catch (...) {
+        // Nothing sensible is left to do if the report itself fails.
+    }
+}
+
+void RegisterFallbackFonts()
+{
+    static const char* const files[] = {
+        "/usr/share/wine/fonts/tahoma.ttf",
+        "/usr/share/wine/fonts/tahomabd.ttf",
+        "/usr/share/wine/fonts/ms_sans_serif.ttf",
+    };
+    for (const char* file : files) {
+        if (QFile::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    }
+}
+
+} // namespace otpor::qt
