@@ -4,6 +4,7 @@
 // oscillogram buffers with the arrow lengths, and the scene geometry.
 #pragma once
 
+#include "scene/SceneDrawing.h"
 #include "scene/SceneGeometry.h"
 
 #include <array>
@@ -72,6 +73,8 @@ struct SimulationState {
     int F2Length = 40;
     int F3Length = 30;
     SceneGeometry Scene;
+
+    ArrowLengths Arrows() const { return {F1Length, F2Length, F3Length}; }
 };
 
 // The start values, as the main window's creation sets them, with the
