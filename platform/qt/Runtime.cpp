@@ -2,6 +2,7 @@
 
 #include "platform/qt/ErrorReport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -26,7 +27,8 @@ void (*errorHook)(const std::string&) = nullptr;
 void ShowCenteredBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::Ok);
-    box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("OK"));
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
