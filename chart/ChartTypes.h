@@ -1,6 +1,6 @@
 // The enumerations of the oscillograph chart: list order, axis bindings,
 // gradient directions, panel bevels, label styles, legend settings and the
-// mouse input the zoom and scroll gestures read.
+// mouse input the zoom and scroll gestures read with the parts they hit.
 #pragma once
 
 namespace otpor {
@@ -36,6 +36,9 @@ enum TLegendTextStyle { ltsPlain, ltsLeftValue, ltsRightValue, ltsLeftPercent, l
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// What a mouse press on the chart hit, in the order the hit test asks.
+enum TChartClickedPartStyle { cpNone, cpLegend, cpSeries, cpAxis, cpTitle, cpFoot, cpPlotArea };
 
 // The keys and buttons held during a mouse event, as a set of flags.
 enum TShiftFlag : unsigned {

@@ -125,6 +125,10 @@ void TChartSeries::CalcVisibleRange()
 
 void TChartSeries::DrawSeries(Canvas&) {}
 
+void TChartSeries::DrawLegendSymbol(Canvas&, const TRect&) {}
+
+int TChartSeries::Clicked(int, int) { return -1; }
+
 void TChartSeries::CalcHorizMargins(int& left, int& right) const
 {
     left = 0;

@@ -10,6 +10,7 @@
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -93,6 +94,21 @@ public:
     // Draws the series during the chart's paint, after the axes; the base
     // draws nothing.
     virtual void DrawSeries(Canvas& canvas);
+    // The series' sample in a legend row (rect: the sample's box, px); the
+    // base draws nothing.
+    virtual void DrawLegendSymbol(Canvas& canvas, const TRect& rect);
+    // Fired around the drawing of the points, when there is a point to draw.
+    std::function<void()> BeforeDrawValues;
+    std::function<void()> AfterDrawValues;
+
+    // --- mouse -----------------------------------------------------------
+    // The index of the point whose drawing the client pixel (x, y) touches,
+    // as laid out at the last paint; -1 for none. The base is never hit.
+    virtual int Clicked(int x, int y);
+    // A press on the series; when assigned it takes the press, and the chart
+    // starts no zoom or scroll.
+    std::function<void(TChartSeries& series, int valueIndex, TMouseButton button, TShiftState shift, int x, int y)>
+        OnClick;
     // Pixel margins the series wants kept free beside its points (for point
     // markers); none here.
     virtual void CalcHorizMargins(int& left, int& right) const;

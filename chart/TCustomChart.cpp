@@ -3,6 +3,8 @@
 #include "platform/Numeric.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 namespace otpor {
@@ -14,6 +16,23 @@ constexpr int MaxGradientBands = 256;
 // Gap between a title's lines and the plot, px.
 constexpr int TitleGap = 5;
 constexpr const char* FontHeightSample = "W";
+constexpr double Percent = 100;
+
+// Legend layout, px: the box's rows start below a 1-px top line and end
+// above a 1-px bottom line; the text stands 2 px off the box's far edge, the
+// colour sample 4 px before the text and 4 px after the box's near edge; the
+// sample's width is a percentage of the text column plus 10 px, and it
+// leaves 2 px free above and below in its row.
+constexpr int LegendRowInset = 1;
+constexpr int LegendTextGap = 2;
+constexpr int LegendSymbolGap = 4;
+constexpr int LegendSymbolExtra = 10;
+constexpr int LegendSymbolInset = 2;
+// Gap between a side legend and the plot when none is set: percent of the plot width.
+constexpr int LegendHorizGapPercent = 3;
+
+// The order of SavedAxes.
+enum SavedAxisIndex { SavedTop, SavedLeft, SavedRight, SavedBottom };
 
 TColor Resolved(TColor c) { return IsSystemColor(c) ? ColorToRGB(c) : c; }
 
@@ -134,6 +153,8 @@ void TCustomChart::GradientFill(Canvas& canvas, const TRect& rect, TColor c1, TC
 
 void TCustomChart::DrawLegendAndTitles(Canvas& canvas)
 {
+    // A legend not drawn in this paint is not there for the mouse either.
+    Legend.SetLegendRect({});
     if (!Legend.Visible() || ActiveSeriesCount() == 0) {
         DrawTitles(canvas);
     } else if (Legend.Alignment() == laLeft || Legend.Alignment() == laRight) {
@@ -145,9 +166,141 @@ void TCustomChart::DrawLegendAndTitles(Canvas& canvas)
     }
 }
 
-// The legend box is drawn here, in its turn before or after the titles, and
-// takes its room from PlotRect; the legend drawing is not built yet.
-void TCustomChart::DrawLegend(Canvas&) {}
+int TCustomChart::LegendSeriesCount() const
+{
+    int n = 0;
+    for (int i = 0; i < SeriesCount(); ++i)
+        if (Series(i).Active() && Series(i).ShowInLegend())
+            ++n;
+    return n;
+}
+
+TChartSeries* TCustomChart::LegendSeries(int n) const
+{
+    for (int i = 0; i < SeriesCount(); ++i) {
+        TChartSeries& s = Series(i);
+        if (s.Active() && s.ShowInLegend() && n-- == 0)
+            return &s;
+    }
+    return nullptr;
+}
+
+void TCustomChart::DrawLegend(Canvas& canvas)
+{
+    const TLegendStyle style =
+        Legend.LegendStyle() == lsAuto ? (ActiveSeriesCount() >= 2 ? lsSeries : lsValues) : Legend.LegendStyle();
+    const TLegendAlignment alignment = Legend.Alignment();
+    if (style != lsSeries || (alignment != laLeft && alignment != laRight))
+        return;
+    const int first = Legend.FirstValue();
+    const int items = std::max(0, LegendSeriesCount() - first);
+
+    canvas.SetFont(Legend.Font.Value());
+    const int fontHeight = canvas.TextHeight(FontHeightSample);
+    const int frame = Legend.Frame.Width();
+    const int shadow = Legend.ShadowSize();
+    const TRect& panel = PanelRect();
+    const TRect& plot = PlotRect();
+
+    TRect box;
+    box.Top = panel.Top + Round(Legend.TopPos() * double(panel.Height()) / Percent);
+    int rows = 0;
+    if (box.Top < plot.Bottom && fontHeight > 0)
+        rows = std::min(items, (plot.Bottom - 2 * frame - box.Top) / fontHeight);
+    if (rows < 1)
+        return;
+    box.Bottom = box.Top + 2 * LegendRowInset + fontHeight * rows;
+
+    int textWidth = 0;
+    for (int p = 0; p < rows; ++p)
+        textWidth = std::max(textWidth, canvas.TextWidth(LegendText(first + p)));
+    const int frameSpace = Legend.Frame.Visible() ? frame + 1 : 0;
+    const int symbolWidth = Round((textWidth + LegendSymbolExtra) * Legend.ColorWidth() / Percent);
+    int textX = 0;
+    if (alignment == laRight) {
+        box.Right = plot.Right - frameSpace - shadow;
+        textX = box.Right - textWidth - LegendTextGap;
+        box.Left = textX - symbolWidth - 2 * LegendSymbolGap;
+    } else {
+        box.Left = plot.Left + frameSpace;
+        textX = box.Left + LegendSymbolGap + symbolWidth + LegendSymbolGap;
+        box.Right = textX + textWidth + LegendTextGap;
+    }
+    Legend.SetSymbolWidth(symbolWidth);
+    Legend.SetLegendRect(box);
+
+    DrawLegendBox(canvas, box);
+    DrawLegendItems(canvas, box, rows, fontHeight, textX);
+    TakeLegendRoom(box);
+}
+
+void TCustomChart::DrawLegendBox(Canvas& canvas, const TRect& box)
+{
+    const int frame = Legend.Frame.Width();
+    const int shadow = Legend.ShadowSize();
+    TRect outline = box;
+    int reach = shadow - 1;
+    if (Legend.Frame.Visible()) {
+        Legend.Frame.AssignTo(canvas, Legend.Frame.Color() == clNoOwnColor ? clBlack : Legend.Frame.Color());
+        outline = {box.Left - frame, box.Top - frame, box.Right + frame, box.Bottom + frame};
+        reach = shadow + frame + (frame - 1) / 2;
+    } else {
+        canvas.SetPenStyle(PenStyle::Clear);
+    }
+    if (shadow > 0) {
+        canvas.SetBrushColor(Resolved(Legend.ShadowColor()));
+        canvas.FillRect({box.Left + shadow, box.Top + shadow, box.Right + reach, box.Bottom + reach});
+    }
+    canvas.SetBrushColor(Resolved(Legend.Color()));
+    canvas.Rectangle(outline.Left, outline.Top, outline.Right, outline.Bottom);
+}
+
+void TCustomChart::DrawLegendItems(Canvas& canvas, const TRect& box, int rows, int fontHeight, int textX)
+{
+    canvas.SetPen({Legend.Color() == clBlack ? clWhite : clBlack, 1, PenStyle::Solid, PenMode::Copy});
+    const int first = Legend.FirstValue();
+    const int symbolWidth = Legend.SymbolWidth();
+    for (int p = 0; p < rows; ++p) {
+        const int item = Legend.Inverted() ? first + rows - 1 - p : first + p;
+        const int y = box.Top + LegendRowInset + fontHeight * p;
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.SetBackgroundMode(BackgroundMode::Transparent);
+        canvas.SetTextAlign({});
+        canvas.SetFont(Legend.Font.Value());
+        const std::string text = LegendText(item);
+        if (!text.empty())
+            canvas.TextOut(textX, y, text);
+        if (TChartSeries* series = LegendSeries(item))
+            series->DrawLegendSymbol(canvas, {textX - LegendSymbolGap - symbolWidth, y + LegendSymbolInset,
+                                              textX - LegendSymbolGap, y + fontHeight - LegendSymbolInset});
+        if (Legend.DividingLines.Visible() && p > 0) {
+            Legend.DividingLines.AssignTo(canvas);
+            canvas.MoveTo(box.Left, y);
+            canvas.LineTo(box.Right, y);
+        }
+    }
+}
+
+void TCustomChart::TakeLegendRoom(const TRect& box)
+{
+    TRect rest = PlotRect();
+    const bool left = Legend.Alignment() == laLeft;
+    if (Legend.ResizeChart()) {
+        if (left)
+            rest.Left = box.Right;
+        else
+            rest.Right = box.Left;
+    }
+    // PlotWidth is still that of the plot before the legend took its part.
+    const int gap = Legend.HorizMargin() != 0 ? Legend.HorizMargin()
+                                                : MulDiv(LegendHorizGapPercent, PlotWidth(), int(Percent));
+    if (left)
+        rest.Left += gap;
+    else
+        rest.Right -= gap;
+    ChangePlotRect(rest);
+    NormalizePlotRect();
+}
 
 void TCustomChart::DrawTitles(Canvas& canvas)
 {
@@ -259,7 +412,247 @@ void TCustomChart::DrawAllSeries(Canvas& canvas)
             Series(i).DrawSeries(canvas);
 }
 
-// The rubber band of a zoom drag is drawn here; the zoom is not built yet.
-void TCustomChart::DrawZoomRect(Canvas&) {}
+// --- zoom and scroll -----------------------------------------------------
+
+void TCustomChart::DrawZoomRect(Canvas& canvas)
+{
+    // The panel's colour inverts what lies beneath; white would leave it unchanged.
+    TColor colour = ColorToRGB(Color());
+    if (colour == clWhite)
+        colour = clRed;
+    canvas.SetPen({colour, 1, PenStyle::Solid, PenMode::NotXor});
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    const TZoomPanningRecord& z = ZoomRecord();
+    canvas.Rectangle(std::min(z.X0, z.X1), std::min(z.Y0, z.Y1), std::max(z.X0, z.X1), std::max(z.Y0, z.Y1));
+    canvas.SetPenMode(PenMode::Copy);
+}
+
+TChartClickedPart TCustomChart::ClickedPart(int x, int y)
+{
+    TChartClickedPart part;
+    if (Legend.Visible() && Legend.LegendRect().Contains(x, y)) {
+        part.Part = cpLegend;
+        return part;
+    }
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        TChartSeries& s = Series(i);
+        if (!s.Active())
+            continue;
+        const int index = s.Clicked(x, y);
+        if (index >= 0) {
+            part.Part = cpSeries;
+            part.Series = &s;
+            part.PointIndex = index;
+            return part;
+        }
+    }
+    const TRect& plot = PlotRect();
+    for (TChartAxis* axis : {&TopAxis, &BottomAxis, &LeftAxis, &RightAxis}) {
+        if (!IsAxisShown(*axis))
+            continue;
+        const bool along = axis->IsHorizontal() ? (plot.Left <= x && x <= plot.Right)
+                                                : (plot.Top <= y && y <= plot.Bottom);
+        const std::int64_t across = std::int64_t{axis->IsHorizontal() ? y : x} - axis->AxisPos();
+        if (along && std::llabs(across) < AxisClickTolerance) {
+            part.Part = cpAxis;
+            part.Axis = axis;
+            return part;
+        }
+    }
+    if (Title.Visible() && Title.TitleRect().Contains(x, y))
+        part.Part = cpTitle;
+    else if (Foot.Visible() && Foot.TitleRect().Contains(x, y))
+        part.Part = cpFoot;
+    else if (plot.Contains(x, y) && ActiveSeriesCount() > 0)
+        part.Part = cpPlotArea;
+    return part;
+}
+
+bool TCustomChart::ClickClaimed(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (part.Part == cpSeries && part.Series->OnClick) {
+        part.Series->OnClick(*part.Series, part.PointIndex, button, shift, x, y);
+        return true;
+    }
+    if (part.Part == cpAxis && OnClickAxis) {
+        OnClickAxis(*part.Axis, button, shift, x, y);
+        return true;
+    }
+    if (part.Part == cpPlotArea && OnClickBackground) {
+        OnClickBackground(button, shift, x, y);
+        return true;
+    }
+    return false;
+}
+
+void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseDown)
+        OnMouseDown(button, shift, x, y);
+    // A second button pressed during a drag is ignored.
+    if (ZoomRecord().Active || PanningRecord().Active)
+        return;
+    const TChartClickedPart part = ClickedPart(x, y);
+    if (part.Part != cpSeries && part.Part != cpAxis && part.Part != cpPlotArea)
+        return;
+    if (!ClickClaimed(part, button, shift, x, y))
+        StartGesture(button, shift, x, y);
+}
+
+// The cursor stays the chart's own arrow throughout: the program's series
+// have no cursor of their own.
+void TCustomChart::StartGesture(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (allowZoom_ && button == ZoomMouseButton && (shift & ZoomKeyShift) == ZoomKeyShift) {
+        ZoomRecord() = {true, x, y, x, y};
+        InvalidateWindow();
+    }
+    if (allowPanning_ != pmNone && button == ScrollMouseButton && (shift & ScrollKeyShift) == ScrollKeyShift)
+        PanningRecord() = {true, x, y, x, y};
+}
+
+void TCustomChart::MouseMove(TShiftState shift, int x, int y)
+{
+    if (OnMouseMove)
+        OnMouseMove(shift, x, y);
+    TZoomPanningRecord& zoom = ZoomRecord();
+    if (zoom.Active) {
+        if (x != zoom.X1 || y != zoom.Y1) {
+            zoom.X1 = x;
+            zoom.Y1 = y;
+            // The host shows the band anew over the picture as it is.
+            InvalidateWindow();
+        }
+        return;
+    }
+    TZoomPanningRecord& pan = PanningRecord();
+    if (!pan.Active)
+        return;
+    if (!PlotRect().Contains(x, y)) {
+        // Leaving the plot ends the scroll for the rest of the drag.
+        pan.Active = false;
+        return;
+    }
+    if (x == pan.X1 && y == pan.Y1)
+        return;
+    if (!axesSaved_)
+        SaveAxes();
+    bool scrolled = false;
+    if (x != pan.X1 && (allowPanning_ == pmHorizontal || allowPanning_ == pmBoth)) {
+        ScrollAxis(BottomAxis, pan.X1, x);
+        ScrollAxis(TopAxis, pan.X1, x);
+        scrolled = true;
+    }
+    if (y != pan.Y1 && (allowPanning_ == pmVertical || allowPanning_ == pmBoth)) {
+        ScrollAxis(LeftAxis, pan.Y1, y);
+        ScrollAxis(RightAxis, pan.Y1, y);
+        scrolled = true;
+    }
+    pan.X1 = x;
+    pan.Y1 = y;
+    if (scrolled) {
+        if (OnScroll)
+            OnScroll();
+        Invalidate();
+    }
+}
+
+void TCustomChart::ScrollAxis(TChartAxis& axis, int from, int to)
+{
+    const double d = axis.PixelToValue(from) - axis.PixelToValue(to);
+    const double newMinimum = axis.Minimum() + d;
+    const double newMaximum = axis.Maximum() + d;
+    bool allow = true;
+    if (OnAllowScroll)
+        OnAllowScroll(axis, newMinimum, newMaximum, allow);
+    if (allow)
+        axis.SetRange(newMinimum, newMaximum);
+}
+
+void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseUp)
+        OnMouseUp(button, shift, x, y);
+    // Line series do nothing with a release, so it is not passed to them.
+    TZoomPanningRecord& zoom = ZoomRecord();
+    if (zoom.Active && button == ZoomMouseButton) {
+        zoom.Active = false;
+        InvalidateWindow();
+        zoom.X1 = x;
+        zoom.Y1 = y;
+        const std::int64_t dx = std::int64_t{x} - zoom.X0;
+        const std::int64_t dy = std::int64_t{y} - zoom.Y0;
+        if (std::llabs(dx) > MinimumDragPixels && std::llabs(dy) > MinimumDragPixels) {
+            if (dx > 0 && dy > 0)
+                ZoomRect();
+            else
+                UndoZoom();
+            Invalidate();
+        }
+    }
+    PanningRecord().Active = false;
+}
+
+void TCustomChart::ZoomRect()
+{
+    TZoomPanningRecord& z = ZoomRecord();
+    if (z.X0 > z.X1)
+        std::swap(z.X0, z.X1);
+    if (z.Y0 > z.Y1)
+        std::swap(z.Y0, z.Y1);
+    ZoomValues(TopAxis.PixelToValue(z.X0), TopAxis.PixelToValue(z.X1), BottomAxis.PixelToValue(z.X0),
+               BottomAxis.PixelToValue(z.X1), LeftAxis.PixelToValue(z.Y1), LeftAxis.PixelToValue(z.Y0),
+               RightAxis.PixelToValue(z.Y1), RightAxis.PixelToValue(z.Y0));
+}
+
+void TCustomChart::ZoomValues(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin,
+                              double leftMax, double rightMin, double rightMax)
+{
+    // A further zoom keeps what the first one saved.
+    if (!axesSaved_)
+        SaveAxes();
+    LeftAxis.SetRange(leftMin, leftMax);
+    RightAxis.SetRange(rightMin, rightMax);
+    TopAxis.SetRange(topMin, topMax);
+    BottomAxis.SetRange(bottomMin, bottomMax);
+    zoomed_ = true;
+    if (OnZoom)
+        OnZoom();
+}
+
+void TCustomChart::SaveAxes()
+{
+    const auto save = [](const TChartAxis& axis) {
+        return TAxisSavedState{axis.Automatic(), axis.AutomaticMinimum(), axis.AutomaticMaximum(), axis.Minimum(),
+                               axis.Maximum()};
+    };
+    savedAxes_[SavedTop] = save(TopAxis);
+    savedAxes_[SavedLeft] = save(LeftAxis);
+    savedAxes_[SavedRight] = save(RightAxis);
+    savedAxes_[SavedBottom] = save(BottomAxis);
+    axesSaved_ = true;
+}
+
+void TCustomChart::UndoZoom()
+{
+    if (axesSaved_) {
+        const auto restore = [](TChartAxis& axis, const TAxisSavedState& saved) {
+            axis.SetAutomatic(saved.Automatic);
+            axis.SetAutomaticMinimum(saved.AutomaticMinimum);
+            axis.SetAutomaticMaximum(saved.AutomaticMaximum);
+            if (!axis.Automatic())
+                axis.SetRange(saved.Minimum, saved.Maximum);
+        };
+        restore(TopAxis, savedAxes_[SavedTop]);
+        restore(BottomAxis, savedAxes_[SavedBottom]);
+        restore(LeftAxis, savedAxes_[SavedLeft]);
+        restore(RightAxis, savedAxes_[SavedRight]);
+    }
+    axesSaved_ = false;
+    if (OnUndoZoom)
+        OnUndoZoom();
+    Invalidate();
+    zoomed_ = false;
+}
 
 } // namespace otpor

@@ -27,6 +27,12 @@ void TCustomKavPanel::Invalidate()
         onInvalidate_();
 }
 
+void TCustomKavPanel::InvalidateWindow()
+{
+    if (constructed_ && !destroying_ && onInvalidate_)
+        onInvalidate_();
+}
+
 void TCustomKavPanel::SetBuffered(bool b)
 {
     if (b != buffered_) {

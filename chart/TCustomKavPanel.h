@@ -33,6 +33,9 @@ public:
     // Cheap: the host coalesces the requests into one paint.
     void Invalidate();
     void Changed() override { Invalidate(); }
+    // Asks the host to show the picture again as it is, without drawing it
+    // anew: the rubber band moved and lies over the picture.
+    void InvalidateWindow();
     // The host's paint request (the widget's update()).
     void SetOnInvalidate(std::function<void()> request) { onInvalidate_ = std::move(request); }
     bool Constructed() const { return constructed_; }

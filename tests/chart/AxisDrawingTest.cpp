@@ -7,11 +7,15 @@ namespace {
 
 using test::CallKind;
 using test::CanvasCall;
-using test::PaintedOscillograph;
 
-// On the program's chart with the test metrics: PlotRect (60, 21, 429, 125),
-// left axis line at x 60 with labels right-aligned at 54, bottom axis line at
-// y 125 with labels from y 131.
+// The program's chart with its legend hidden, so that the axes have the
+// plot's full width: with the test metrics PlotRect (60, 21, 429, 125), left
+// axis line at x 60 with labels right-aligned at 54, bottom axis line at y
+// 125 with labels from y 131.
+struct OscillographWithoutLegend : test::PaintedOscillograph {
+    OscillographWithoutLegend() { chart.Legend.SetVisible(false); }
+};
+
 constexpr int LeftAxisX = 60;
 constexpr int BottomAxisY = 125;
 
@@ -60,7 +64,7 @@ std::vector<int> Xs(const std::vector<CanvasCall>& calls)
 
 TEST(AxisDrawing, ForceAxisLabelsEveryTwoHundredWithGridInsideAndThreeMinorTicksPerGap)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     osc.Paint();
 
     EXPECT_EQ(osc.Texts(IsLeftLabel), (std::vector<std::string>{"1.000", "800", "600", "400", "200", "0"}));
@@ -103,7 +107,7 @@ TEST(AxisDrawing, ForceAxisLabelsEveryTwoHundredWithGridInsideAndThreeMinorTicks
 
 TEST(AxisDrawing, LengthAxisLabelsTheOscillogramFromZeroDownInTwenties)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     for (int k = 0; k <= 334; ++k)
         osc.series.Series1.AddPoint((k - 334) * 0.3, 500);
     osc.Paint();
@@ -126,7 +130,7 @@ TEST(AxisDrawing, LengthAxisLabelsTheOscillogramFromZeroDownInTwenties)
 
 TEST(AxisDrawing, AnEmptyLengthAxisShowsASingleZeroAtThePlotCentre)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     osc.Paint();
     const auto labels = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsBottomLabel(c); });
     ASSERT_EQ(labels.size(), 1u);
@@ -143,7 +147,7 @@ TEST(AxisDrawing, AnEmptyLengthAxisShowsASingleZeroAtThePlotCentre)
 
 TEST(AxisDrawing, TooManyStepsDrawNoLabelsTicksOrGridButTheLineAndTitle)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     osc.chart.LeftAxis.SetRange(0, 100000);
     osc.chart.LeftAxis.SetIncrement(1);
     osc.chart.LeftAxis.SetLabelsSeparation(0);
@@ -165,7 +169,7 @@ TEST(AxisDrawing, TooManyStepsDrawNoLabelsTicksOrGridButTheLineAndTitle)
 
 TEST(AxisDrawing, WithoutLabelsTicksThatFollowLabelsVanishToo)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     osc.chart.LeftAxis.SetLabels(false);
     osc.Paint();
     const int axisX = osc.chart.LeftAxis.AxisPos();
@@ -188,7 +192,7 @@ TEST(AxisDrawing, WithoutLabelsTicksThatFollowLabelsVanishToo)
 
 TEST(AxisDrawing, TitlesStandBesideTheirStripsAndAxisLinesAlongThePlot)
 {
-    PaintedOscillograph osc;
+    OscillographWithoutLegend osc;
     osc.Paint();
     const auto rotated = osc.canvas.CallsOf(CallKind::RotatedTextOut);
     ASSERT_EQ(rotated.size(), 1u);

@@ -41,16 +41,18 @@ TEST(ChartLayout, TitleAndAxesTakeTheirStripsOffThePlot)
     osc.Paint();
     const TChart& chart = osc.chart;
 
-    // "Oscilograf": 60 px wide, 14 px high, centred over the plot at its top.
+    // "Oscilograf": 60 px wide, 14 px high, centred at its top over the
+    // plot that the legend left: 4 ... 374 (its box starts at 387, 13 px
+    // before it the plot ends).
     const auto title = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text == "Oscilograf"; });
     ASSERT_EQ(title.size(), 1u);
-    EXPECT_EQ(title[0].Points[0], (TPoint{186, 2}));
+    EXPECT_EQ(title[0].Points[0], (TPoint{159, 2}));
     EXPECT_EQ(title[0].Font.Name, "Tahoma");
     EXPECT_EQ(title[0].Font.Height, 11);
     EXPECT_TRUE(title[0].Font.Bold);
     EXPECT_EQ(title[0].Font.Color, clBlue);
     EXPECT_EQ(title[0].Background, BackgroundMode::Transparent);
-    EXPECT_EQ(chart.Title.TitleRect(), (TRect{4, 2, 429, 16}));
+    EXPECT_EQ(chart.Title.TitleRect(), (TRect{4, 2, 374, 16}));
 
     // Left: title 14, labels "1.000" and a space 36, ticks 6; bottom: 14, 14, 6.
     EXPECT_EQ(chart.LeftAxis.TitlePos(), 18);
@@ -59,8 +61,8 @@ TEST(ChartLayout, TitleAndAxesTakeTheirStripsOffThePlot)
     EXPECT_EQ(chart.BottomAxis.TitlePos(), 145);
     EXPECT_EQ(chart.BottomAxis.LabelsPos(), 131);
     EXPECT_EQ(chart.BottomAxis.AxisPos(), 125);
-    EXPECT_EQ(chart.PlotRect(), (TRect{60, 21, 429, 125}));
-    EXPECT_EQ(chart.PlotWidth(), 369);
+    EXPECT_EQ(chart.PlotRect(), (TRect{60, 21, 374, 125}));
+    EXPECT_EQ(chart.PlotWidth(), 314);
     EXPECT_EQ(chart.PlotHeight(), 104);
 }
 
@@ -69,7 +71,7 @@ TEST(ChartLayout, AnAxisThatWouldLeaveNoPlotTakesNoRoom)
     PaintedOscillograph osc;
     osc.chart.LeftAxis.SetLabelsSize(1000);
     osc.Paint();
-    EXPECT_EQ(osc.chart.PlotRect(), (TRect{4, 21, 429, 125}));
+    EXPECT_EQ(osc.chart.PlotRect(), (TRect{4, 21, 374, 125}));
     // Its strips were still measured.
     EXPECT_EQ(osc.chart.LeftAxis.TitlePos(), 18);
     EXPECT_EQ(osc.chart.LeftAxis.LabelsPos(), 1018);
@@ -164,12 +166,13 @@ TEST(ChartBackWall, IsABlackFramedBlackRectangleOnThePlot)
 {
     PaintedOscillograph osc;
     osc.Paint();
+    // The legend's box first, then the wall.
     const auto walls = osc.canvas.CallsOf(CallKind::Rectangle);
-    ASSERT_EQ(walls.size(), 1u);
-    // Frame on columns 60 and 429, rows 21 and 124.
-    EXPECT_EQ(walls[0].Box, (TRect{60, 21, 430, 125}));
-    EXPECT_EQ(walls[0].Pen, (Pen{clBlack, 1, PenStyle::Solid, PenMode::Copy}));
-    EXPECT_EQ(walls[0].Brush, (Brush{clBlack, BrushStyle::Solid}));
+    ASSERT_EQ(walls.size(), 2u);
+    // Frame on columns 60 and 374, rows 21 and 124.
+    EXPECT_EQ(walls[1].Box, (TRect{60, 21, 375, 125}));
+    EXPECT_EQ(walls[1].Pen, (Pen{clBlack, 1, PenStyle::Solid, PenMode::Copy}));
+    EXPECT_EQ(walls[1].Brush, (Brush{clBlack, BrushStyle::Solid}));
 
     // A wall without a colour of its own is only framed.
     TChart plain;
@@ -180,23 +183,38 @@ TEST(ChartBackWall, IsABlackFramedBlackRectangleOnThePlot)
     EXPECT_EQ(frame[0].Brush.Style, BrushStyle::Clear);
 }
 
-TEST(ChartPaint, DrawsBackgroundTitleWallAndAxesInThatOrderAndResetsTheCanvas)
+TEST(ChartPaint, DrawsBackgroundLegendTitleWallAxesAndTracesInThatOrderAndResetsTheCanvas)
 {
     PaintedOscillograph osc;
+    osc.series.Series1.AddPoint(-1, 100);
+    osc.series.Series1.AddPoint(0, 200);
     int afterDraw = 0;
     osc.chart.OnAfterDraw = [&] { ++afterDraw; };
     osc.Paint();
     const auto& canvas = osc.canvas;
+    const auto index = [&](const std::function<bool(const CanvasCall&)>& is) {
+        return std::find_if(canvas.Calls.begin(), canvas.Calls.end(), is) - canvas.Calls.begin();
+    };
+    const auto text = [](const char* t) { return [t](const CanvasCall& c) { return c.Text == t; }; };
     const auto band = FirstIndex(canvas, CallKind::BandFill);
     const auto bevel = FirstIndex(canvas, CallKind::Bevel);
-    const auto title = FirstIndex(canvas, CallKind::TextOut);
-    const auto wall = FirstIndex(canvas, CallKind::Rectangle);
-    const auto line = FirstIndex(canvas, CallKind::Line);
+    const auto legend = FirstIndex(canvas, CallKind::Rectangle);
+    const auto item = index(text("F1"));
+    const auto title = index(text("Oscilograf"));
+    const auto wall = index([&](const CanvasCall& c) { return c.Kind == CallKind::Rectangle && c.Box.Left == 60; });
+    const auto axisLine = index([](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Pen.Width == 2; });
+    // Not the legend's aqua sample, which lies right of the plot.
+    const auto trace = index([&](const CanvasCall& c) {
+        return c.Kind == CallKind::Line && c.Pen.Color == clAqua && c.Points[1].X <= osc.chart.PlotRect().Right;
+    });
     EXPECT_LT(band, bevel);
-    EXPECT_LT(bevel, title);
-    EXPECT_EQ(canvas.Calls[static_cast<std::size_t>(title)].Text, "Oscilograf");
+    EXPECT_LT(bevel, legend);
+    EXPECT_LT(legend, item);
+    EXPECT_LT(item, title);
     EXPECT_LT(title, wall);
-    EXPECT_LT(wall, line);
+    EXPECT_LT(wall, axisLine);
+    EXPECT_LT(axisLine, trace);
+    EXPECT_LT(trace, static_cast<std::ptrdiff_t>(canvas.Calls.size()));
 
     EXPECT_EQ(afterDraw, 1);
     EXPECT_EQ(canvas.Pen(), Pen{});

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,23 @@ void ExpectRefused(F&& f, const std::string& message)
         ADD_FAILURE() << "accepted, expected: " << message;
     } catch (const E& e) {
         EXPECT_EQ(std::string(e.what()), message);
+    }
+}
+
+// One tick's refill of the three traces as the process cycle does it: 335
+// samples 0.3 mm apart ending at X = shift mm, F1 about 81 N on Series1 in
+// aqua, F2 about 39 N on Series2 in yellow, F3 about 15 N on Series3 in lime.
+inline void FillRun(const OscillographSeries& s, double shift = 0)
+{
+    constexpr int Points = 335;
+    constexpr double Step = 0.3;
+    for (TLineSeries* series : {&s.Series1, &s.Series2, &s.Series3})
+        series->ClearValues();
+    for (int k = 0; k < Points; ++k) {
+        const double x = (k - (Points - 1)) * Step + shift;
+        s.Series1.AddPoint(x, 81 + 3 * std::sin(k / 7.0), "", clAqua);
+        s.Series2.AddPoint(x, 39 + 2 * std::sin(k / 5.0), "", clYellow);
+        s.Series3.AddPoint(x, 15 + std::cos(k / 9.0), "", clLime);
     }
 }
 
