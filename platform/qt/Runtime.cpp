@@ -25,8 +25,8 @@ void (*errorHook)(const std::string&) = nullptr;
 // A box centred on the primary screen rather than on its parent.
 void ShowCenteredBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok);
-    box.setButtonText(QMessageBox::Ok, QStringLiteral("OK"));
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton);
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -1,0 +1,113 @@
+// The pixel work behind the picture canvas: spans, lines, polygons and
+// ellipses written straight into a 32-bit bitmap (QImage::Format_RGB32 words,
+// 0xFFRRGGBB), clipped to a rectangle, following the classic raster rules the
+// pictures are drawn by: a thin line leaves out its end pixel, fills take the
+// pixels whose point (x, y) lies inside, left and top edges included, right
+// and bottom ones excluded (for a polygon; an ellipse samples pixel centres),
+// polygons fill even-odd, and the not-xor operation is its own inverse.
+//
+// Coordinates are pixels and may be anything an int holds (an arrow length
+// typed by a user can be absurd): all arithmetic is in 64 bits or doubles, and
+// only the part inside the clip is walked, so the cost of a call is bounded by
+// the size of the bitmap, never by the size of the shape.
+#pragma once
+
+#include "platform/Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace otpor::qt {
+
+enum class RasterOp { Copy, NotXor };
+
+struct LineStyle {
+    std::uint32_t Pixel = 0xFF000000u;
+    // 1 is the thin line; wider lines are drawn with a round pen and keep
+    // their end points.
+    int Width = 1;
+    // Thin lines only: one pixel on, one off; the gaps stay untouched.
+    bool Dotted = false;
+    RasterOp Op = RasterOp::Copy;
+};
+
+class Rasterizer {
+public:
+    // The widest pen drawn; wider ones are drawn this wide.
+    static constexpr int MaxPenWidth = 64;
+
+    // stride in pixels (words) from one row to the next.
+    void Attach(std::uint32_t* bits, std::ptrdiff_t stride, int width, int height);
+    const std::uint32_t* Bits() const { return bits_; }
+
+    // Drawing is confined to r (right and bottom excluded) within the bitmap.
+    void SetClip(const TRect& r);
+    void RemoveClip();
+    const TRect& Clip() const { return clip_; }
+
+    // Pixels left..right-1 by top..bottom-1.
+    void FillRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                  std::uint32_t pixel, RasterOp op);
+    // A thin line leaves out the pixel at `to`; a wide one includes it.
+    void Line(TPoint from, TPoint to, const LineStyle& style);
+    // Segments joining the points in turn, and back to the first when closed;
+    // every vertex is set exactly once by a thin pen, the last point of an open
+    // path not at all.
+    void Polyline(std::span<const TPoint> points, const LineStyle& style, bool closed);
+    // The inside by the even-odd rule: pixels whose point (x, y) lies inside,
+    // left and top edges included, right and bottom ones excluded.
+    void FillPolygon(std::span<const TPoint> points, std::uint32_t pixel, RasterOp op);
+    // The ellipse inscribed in the box (right and bottom excluded): its inside
+    // filled with fillPixel when fill is set, its boundary pixels drawn with the
+    // pen when outline is set (then the fill stays inside the outline).
+    void Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, bool outline, const LineStyle& pen,
+                 RasterOp op);
+
+private:
+    struct Edge {
+        std::int64_t FirstRow;
+        std::int64_t LastRow;
+        double X0;
+        double Y0;
+        double Slope;
+    };
+    struct StampRow {
+        int Dy;
+        int DxFirst;
+        int DxLast;
+    };
+
+    void Span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel, RasterOp op);
+    void Put(std::int64_t x, std::int64_t y, std::uint32_t pixel, RasterOp op);
+    // The pixels of a round pen of the width around (x, y).
+    void Stamp(std::int64_t x, std::int64_t y, const LineStyle& style);
+    void PrepareStamp(int width);
+    int StampRadius() const { return stampRadius_; }
+    // Wide not-xor pens set each pixel of their union once, however often
+    // their stamps overlap.
+    void BeginUnion(const LineStyle& style);
+    void EndUnion(const LineStyle& style);
+    void ThinLine(TPoint from, TPoint to, const LineStyle& style);
+    void WideLine(TPoint from, TPoint to, const LineStyle& style);
+    template <class Plot>
+    void Walk(TPoint from, TPoint to, std::int64_t margin, bool withEnd, Plot&& plot) const;
+
+    std::uint32_t* bits_ = nullptr;
+    std::ptrdiff_t stride_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    TRect clip_;
+
+    std::vector<Edge> edges_;
+    std::vector<std::size_t> active_;
+    std::vector<double> crossings_;
+    std::vector<StampRow> stamp_;
+    int stampWidth_ = 0;
+    int stampRadius_ = 0;
+    bool collecting_ = false;
+    std::vector<std::int64_t> collected_;
+};
+
+} // namespace otpor::qt

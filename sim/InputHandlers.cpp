@@ -1,0 +1,127 @@
+#include "sim/InputHandlers.h"
+
+#include "platform/Convert.h"
+#include "platform/Numeric.h"
+
+namespace otpor {
+
+namespace {
+
+// The material lists map indices 0 ... 9 to rows 1 ... 10.
+constexpr int MappedListIndices = 10;
+
+} // namespace
+
+InputResponse SpinEdit1Change(SimulationState& s, std::string_view text, const FormatSettings& fmt)
+{
+    const int v = StrToInt(text);
+    CuttingInputs& in = s.Inputs;
+    SceneGeometry& g = s.Scene;
+    InputResponse r;
+    in.DepthOfCut = v / 10.0;
+    r.Edit1Text = FloatToStr(in.DepthOfCut, fmt.DecimalSeparator);
+    in.DepthPx = in.DepthOfCut * 5;
+    g.TurnedRadius = g.StockRadius - in.DepthPx;
+    g.ShoulderWidth = SceneGeometry::ShoulderWidthFor(in.ApproachAngle, in.DepthPx);
+    g.PlaceShoulder();
+    g.PlaceTool();
+    g.SizeEndFace();
+    g.BuildToolOutline(in.Angles());
+    g.MeasureCuttingEdge(in.ApproachAngle, in.DepthPx);
+    return r;
+}
+
+InputResponse SpinEdit2Change(SimulationState& s, std::string_view text)
+{
+    const int v = StrToInt(text);
+    CuttingInputs& in = s.Inputs;
+    SceneGeometry& g = s.Scene;
+    in.ApproachAngle = v;
+    g.ShoulderWidth = SceneGeometry::ShoulderWidthFor(in.ApproachAngle, in.DepthPx);
+    g.PlaceShoulder();
+    g.TiltEdge(in.ApproachAngle);
+    g.PlaceTool();
+    g.BuildToolOutline(in.Angles());
+    g.MeasureCuttingEdge(in.ApproachAngle, in.DepthPx);
+    in.ApproachRad = in.ApproachAngle * Pi / 180;
+    return {};
+}
+
+InputResponse SpinEdit3Change(SimulationState& s, std::string_view text)
+{
+    const int v = StrToInt(text);
+    CuttingInputs& in = s.Inputs;
+    in.RakeAngle = v;
+    in.RakeRad = v * Pi / 180;
+    in.RakeFactor = 1 - v * 0.01;
+    s.Scene.BuildToolOutline(in.Angles());
+    InputResponse r;
+    r.RedrawScene = true;
+    return r;
+}
+
+InputResponse SpinEdit4Change(SimulationState& s, std::string_view text)
+{
+    const int v = StrToInt(text);
+    CuttingInputs& in = s.Inputs;
+    in.AuxApproachAngle = v;
+    in.AuxApproachRad = Pi * in.AuxApproachAngle / 180;
+    s.Scene.BuildToolOutline(in.Angles());
+    InputResponse r;
+    r.RedrawScene = true;
+    return r;
+}
+
+InputResponse SpinEdit5Change(SimulationState& s, std::string_view text)
+{
+    const int v = StrToInt(text);
+    CuttingInputs& in = s.Inputs;
+    in.InclinationAngle = v;
+    in.InclinationRad = v * Pi / 180;
+    s.Scene.BuildToolOutline(in.Angles());
+    InputResponse r;
+    r.RedrawScene = true;
+    return r;
+}
+
+InputResponse SpinEdit6Change(SimulationState& s, std::string_view text, const FormatSettings& fmt)
+{
+    const int v = StrToInt(text);
+    s.Inputs.Feed = v / 100.0;
+    InputResponse r;
+    r.Edit2Text = FloatToStr(s.Inputs.Feed, fmt.DecimalSeparator);
+    return r;
+}
+
+InputResponse SpinEdit7Change(SimulationState& s, std::string_view text)
+{
+    s.Inputs.CuttingSpeed = StrToInt(text);
+    return {};
+}
+
+InputResponse SpinEdit8Change(SimulationState&, std::string_view text)
+{
+    InputResponse r;
+    r.LeftAxisMaximum = StrToInt(text);
+    return r;
+}
+
+InputResponse SpinEdit9Change(SimulationState& s, std::string_view text)
+{
+    s.Inputs.DisplayScale = StrToInt(text);
+    return {};
+}
+
+void ComboBox1Change(SimulationState& s, int itemIndex)
+{
+    if (itemIndex >= 0 && itemIndex < MappedListIndices)
+        s.Inputs.WorkMaterial = itemIndex + 1;
+}
+
+void ComboBox2Change(SimulationState& s, int itemIndex)
+{
+    if (itemIndex >= 0 && itemIndex < MappedListIndices)
+        s.Inputs.ToolMaterial = itemIndex + 1;
+}
+
+} // namespace otpor

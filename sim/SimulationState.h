@@ -1,0 +1,90 @@
+// The one state record of the simulation, alive as long as the main window.
+// It is composed of the parts that own its fields, so that each layer sees
+// what it needs: the inputs and material coefficients, the force results, the
+// oscillogram buffers with the arrow lengths, and the scene geometry.
+#pragma once
+
+#include "scene/SceneDrawing.h"
+#include "scene/SceneGeometry.h"
+
+#include <array>
+
+namespace otpor {
+
+// The inputs of the main window, in the units the force model takes.
+struct CuttingInputs {
+    double DepthOfCut = 0.2;  // a, mm (SpinEdit1 / 10)
+    double DepthPx = 1.0;     // DepthOfCut x 5: the depth in the animation, px
+    double Feed = 0.17;       // s, mm per revolution (SpinEdit6 / 100)
+    double CuttingSpeed = 50; // v, m/min
+    int ApproachAngle = 45;   // degrees
+    int RakeAngle = 15;       // degrees
+    int InclinationAngle = 0; // degrees
+    double AuxApproachAngle = 45.0; // degrees
+    double ApproachRad = 45 * 3.1415 / 180;
+    double AuxApproachRad = 3.1415 * 45.0 / 180;
+    double RakeRad = 15 * 3.1415 / 180;
+    double InclinationRad = 0;
+    double RakeFactor = 0.85; // 1 - RakeAngle x 0.01
+    int WorkMaterial = 0;     // 0 = none chosen, else row 1 ... 10
+    int ToolMaterial = 0;     // 0 = none chosen, else row 1 ... 8
+    double DisplayScale = 1;  // divisor of the arrow lengths
+
+    ToolAngles Angles() const { return {ApproachAngle, RakeAngle, InclinationAngle, AuxApproachAngle}; }
+};
+
+// Loaded by an accepted "Proces"; all 0 before the first.
+struct MaterialCoefficients {
+    double MaterialCoefficient = 0; // C, N
+    double DepthExponent = 0;
+    double FeedExponent = 0;
+    double SpeedExponent = 0;
+    double MismatchFactor = 0; // 1.0, or 1.15 for an unsuitable tool material
+};
+
+// What the force model computes, N (and mm, rad for the chip-flow terms).
+struct ForceResults {
+    double MainForce = 0;
+    double NormalForce = 0;
+    double ChipFlowNumerator = 0;
+    double ChipFlowDenominator = 0;
+    double ChipFlowAngle = 0;
+    double F1 = 0, F2 = 0, F3 = 0;
+};
+
+inline constexpr int OscPoints = 335;
+inline constexpr int NewestSample = OscPoints - 1;
+
+// The scrolling history that the oscillograph shows; index 334 is the newest.
+struct OscillogramBuffers {
+    std::array<double, OscPoints> OscX{};  // position along the length turned, mm
+    std::array<double, OscPoints> OscF1{}; // N
+    std::array<double, OscPoints> OscF2{}; // N
+    std::array<double, OscPoints> OscF3{}; // N
+};
+
+struct SimulationState {
+    CuttingInputs Inputs;
+    MaterialCoefficients Coefficients;
+    ForceResults Forces;
+    OscillogramBuffers Osc;
+    double SampleStep = 0.3; // mm between two samples, one per tick
+    int F1Length = 60;       // arrow lengths in the animation, px
+    int F2Length = 40;
+    int F3Length = 30;
+    SceneGeometry Scene;
+
+    ArrowLengths Arrows() const { return {F1Length, F2Length, F3Length}; }
+};
+
+// The start values, as the main window's creation sets them, with the
+// oscillogram positions laid out and the scene built (not drawn).
+void FormCreate(SimulationState& s);
+
+// OscX[k] := (k - 334) x SampleStep; the force histories 0.
+void LayOutOscillogram(SimulationState& s);
+
+// Coefficients of the work material; MismatchFactor 1.0.
+void LoadMaterialCoefficients(SimulationState& s);
+
+} // namespace otpor

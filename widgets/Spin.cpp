@@ -1,0 +1,484 @@
+#include "widgets/Spin.h"
+
+#include "platform/Convert.h"
+#include "platform/qt/ErrorReport.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionFrame>
+#include <QTimer>
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace otpor {
+
+namespace {
+
+// The sunken 3D border of an edit field, on each side; the field's client
+// area lies inside it, and the button pair is placed in client coordinates.
+constexpr int Ctl3DEdge = 2;
+// With the 3D border the pair keeps this far from the outer right and bottom
+// edges (the border on both sides and a 1-pixel gap); without it, it sits
+// one pixel down and keeps clear of the bottom by this much.
+constexpr int PairInset3D = 5;
+constexpr int PairTopFlat = 1;
+constexpr int PairInsetFlat = 3;
+// Free columns between the text area and the button pair.
+constexpr int TextGap = 2;
+// The height of the system's thin window border, in the minimum-height rule.
+constexpr int SystemBorderHeight = 1;
+
+// 9 x 6, olive background, the triangle's rows 1, 3, 5 and 7 pixels wide.
+const char* const SpinUpXpm[] = {
+    "9 6 2 1",
+    ". c #808000",
+    "# c #000000",
+    ".........",
+    "....#....",
+    "...###...",
+    "..#####..",
+    ".#######.",
+    ".........",
+};
+
+const char* const SpinDownXpm[] = {
+    "9 6 2 1",
+    ". c #808000",
+    "# c #000000",
+    ".........",
+    ".#######.",
+    "..#####..",
+    "...###...",
+    "....#....",
+    ".........",
+};
+
+// The glyph with every pixel of its bottom-left pixel's colour made clear.
+QPixmap TransparentGlyph(const QPixmap& glyph)
+{
+    if (glyph.isNull())
+        return glyph;
+    QImage image = glyph.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRgb clear = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == clear)
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QPixmap SpinUpGlyph() { return QPixmap(SpinUpXpm); }
+QPixmap SpinDownGlyph() { return QPixmap(SpinDownXpm); }
+
+// --- TTimerSpeedButton --------------------------------------------------------
+
+TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+
+void TTimerSpeedButton::SetGlyph(const QPixmap& glyph)
+{
+    glyph_ = TransparentGlyph(glyph);
+    update();
+}
+
+void TTimerSpeedButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionButton option;
+    option.initFrom(this);
+    option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
+    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    if (glyph_.isNull())
+        return;
+    const QPixmap glyph =
+        isEnabled() ? glyph_ : style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
+    // A pressed face shows its glyph one pixel down and to the right.
+    const int shift = down_ ? 1 : 0;
+    painter.drawPixmap((width() - glyph.width()) / 2 + shift, (height() - glyph.height()) / 2 + shift, glyph);
+}
+
+void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    qt::Guarded([this] {
+        pressed_ = true;
+        SetDown(true);
+        if (OnPress)
+            OnPress();
+        if (!repeatTimer_) {
+            repeatTimer_ = new QTimer(this);
+            // A coarse timer may fire up to 5 % early or late, the first step 20 ms either way.
+            repeatTimer_->setTimerType(Qt::PreciseTimer);
+            connect(repeatTimer_, &QTimer::timeout, this, [this] { TimerExpired(); });
+        }
+        repeatTimer_->setInterval(RepeatDelay);
+        repeatTimer_->start();
+    });
+}
+
+void TTimerSpeedButton::mouseMoveEvent(QMouseEvent* event)
+{
+    // Off the button the face is raised and the repeats pause; back on, they go on.
+    if (pressed_)
+        SetDown(rect().contains(event->position().toPoint()));
+}
+
+void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (!pressed_)
+        return;
+    EndPress();
+    // The bottom row just below the button still counts as over it.
+    const QPoint p = event->position().toPoint();
+    if (p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height())
+        qt::Guarded([this] { Click(); });
+}
+
+void TTimerSpeedButton::hideEvent(QHideEvent* event)
+{
+    EndPress();
+    QWidget::hideEvent(event);
+}
+
+void TTimerSpeedButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        EndPress();
+    QWidget::changeEvent(event);
+}
+
+void TTimerSpeedButton::TimerExpired()
+{
+    repeatTimer_->setInterval(RepeatInterval);
+    if (!down_ || !pressed_)
+        return;
+    try {
+        Click();
+    } catch (...) {
+        // Stopped before the report: its message box runs a loop in which
+        // this timer would otherwise go on failing. The box also takes the
+        // mouse, so the press is over and its release makes no last step.
+        EndPress();
+        qt::ReportException(std::current_exception());
+    }
+}
+
+void TTimerSpeedButton::SetDown(bool down)
+{
+    if (down == down_)
+        return;
+    down_ = down;
+    update();
+}
+
+void TTimerSpeedButton::EndPress()
+{
+    pressed_ = false;
+    if (repeatTimer_)
+        repeatTimer_->stop();
+    SetDown(false);
+}
+
+void TTimerSpeedButton::Click()
+{
+    if (OnClick)
+        OnClick();
+}
+
+// --- TSpinButton ------------------------------------------------------------------
+
+TSpinButton::TSpinButton(QWidget* parent)
+    : QWidget(parent), upButton_(new TTimerSpeedButton(this)), downButton_(new TTimerSpeedButton(this))
+{
+    setFocusPolicy(Qt::NoFocus);
+    upButton_->SetGlyph(SpinUpGlyph());
+    downButton_->SetGlyph(SpinDownGlyph());
+    upButton_->OnPress = [this] { TakeFocus(); };
+    downButton_->OnPress = [this] { TakeFocus(); };
+    upButton_->OnClick = [this] {
+        if (OnUpClick)
+            OnUpClick();
+    };
+    downButton_->OnClick = [this] {
+        if (OnDownClick)
+            OnDownClick();
+    };
+}
+
+void TSpinButton::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int upHeight = height() / 2;
+    upButton_->setGeometry(0, 0, width(), upHeight);
+    // The two faces share one row, the down button's top edge over the up
+    // button's bottom one.
+    downButton_->setGeometry(0, upHeight - 1, width(), height() - upHeight + 1);
+}
+
+void TSpinButton::TakeFocus()
+{
+    QWidget* target = FocusControl;
+    if (target && target->isEnabled() && target->isVisible() && (target->focusPolicy() & Qt::ClickFocus) &&
+        !target->hasFocus())
+        target->setFocus(Qt::MouseFocusReason);
+}
+
+// --- TSpinEdit --------------------------------------------------------------------
+
+TSpinEdit::TSpinEdit(QWidget* parent, const FormatSettings& format)
+    : QLineEdit(parent), button_(new TSpinButton(this)),
+      decimalSeparator_(QString::fromStdString(format.DecimalSeparator))
+{
+    setText(QStringLiteral("0"));
+    button_->FocusControl = this;
+    button_->OnUpClick = [this] { StepUp(); };
+    button_->OnDownClick = [this] { StepDown(); };
+    ApplyEditability();
+    connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
+    setMinimumHeight(MinHeight());
+    UpdateLayout();
+}
+
+int TSpinEdit::Value() const { return TryStrToInt(text().toStdString()).value_or(minValue_); }
+
+void TSpinEdit::SetValue(int value)
+{
+    const QString newText = QString::number(CheckValue(value));
+    if (newText == text())
+        return;
+    std::exception_ptr failure;
+    std::exception_ptr* const outer = std::exchange(changeFailure_, &failure);
+    setText(newText);
+    changeFailure_ = outer;
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+int TSpinEdit::CheckValue(int value) const
+{
+    // Equal limits, both 0 by default, mean no limits at all.
+    if (maxValue_ != minValue_) {
+        if (value < minValue_)
+            return minValue_;
+        if (value > maxValue_)
+            return maxValue_;
+    }
+    return value;
+}
+
+void TSpinEdit::SetEditorEnabled(bool enabled)
+{
+    editorEnabled_ = enabled;
+    ApplyEditability();
+}
+
+void TSpinEdit::SetReadOnly(bool readOnly)
+{
+    readOnly_ = readOnly;
+    ApplyEditability();
+}
+
+void TSpinEdit::SetCtl3D(bool on)
+{
+    setFrame(on);
+    UpdateLayout();
+}
+
+void TSpinEdit::StepUp() { Step(increment_); }
+void TSpinEdit::StepDown() { Step(-static_cast<long long>(increment_)); }
+
+void TSpinEdit::Step(long long delta)
+{
+    if (readOnly_) {
+        qt::Beep();
+        return;
+    }
+    // Beyond the 32-bit range (possible without limits) the value stops at its end.
+    const long long next = std::clamp<long long>(Value() + delta, INT_MIN, INT_MAX);
+    SetValue(static_cast<int>(next));
+}
+
+int TSpinEdit::MinHeight() const
+{
+    const int fieldHeight = QFontMetrics(font()).height();
+    const int systemHeight = QFontMetrics(QApplication::font()).height();
+    return fieldHeight + std::min(systemHeight, fieldHeight) / 4 + 4 * SystemBorderHeight + 2;
+}
+
+void TSpinEdit::Change()
+{
+    if (initDepth_ > 0 || !OnChange)
+        return;
+    try {
+        OnChange(this);
+    } catch (...) {
+        if (changeFailure_)
+            *changeFailure_ = std::current_exception();
+        else
+            qt::ReportException(std::current_exception());
+    }
+}
+
+void TSpinEdit::keyPressEvent(QKeyEvent* event)
+{
+    qt::Guarded([&] { KeyPress(event); });
+}
+
+void TSpinEdit::KeyPress(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Up:
+        StepUp();
+        QLineEdit::keyPressEvent(event);
+        return;
+    case Qt::Key_Down:
+        StepDown();
+        QLineEdit::keyPressEvent(event);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        qt::Beep();
+        return;
+    default:
+        break;
+    }
+    // Control and Control+Shift make shortcuts (select all, copy, paste...),
+    // not characters; Control+Alt is AltGr and types.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool shortcut =
+        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+    const QString typed = event->text();
+    if (!shortcut && typed != decimalSeparator_ && !std::all_of(typed.begin(), typed.end(), [this](QChar c) {
+            return IsValidChar(c);
+        })) {
+        event->accept();
+        qt::Beep();
+        return;
+    }
+    // Typing is refused silently by the read-only edit when EditorEnabled is off.
+    QLineEdit::keyPressEvent(event);
+}
+
+bool TSpinEdit::IsValidChar(QChar c) const
+{
+    const char16_t code = c.unicode();
+    if ((code >= u'0' && code <= u'9') || code == u'+' || code == u'-')
+        return true;
+    if (decimalSeparator_.size() == 1 && c == decimalSeparator_.front())
+        return true;
+    // Backspace, Escape and the like are keys; so is Delete, whose text is DEL.
+    if (code < 32)
+        return code != u'\r';
+    return code == 127;
+}
+
+void TSpinEdit::focusInEvent(QFocusEvent* event)
+{
+    // A context menu closing gives the focus back without the field being entered.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::PopupFocusReason) {
+        QLineEdit::focusInEvent(event);
+        return;
+    }
+    // The edit itself selects all on Tab; here AutoSelect decides.
+    const bool tab =
+        reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    QFocusEvent entered(QEvent::FocusIn, tab ? Qt::OtherFocusReason : reason);
+    QLineEdit::focusInEvent(&entered);
+    // A left press on the text comes next and puts the cursor where it was
+    // pressed, which clears this selection; a press on the buttons keeps it.
+    if (autoSelect_)
+        selectAll();
+}
+
+void TSpinEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    // An out-of-range number becomes the nearer limit; a text that is no
+    // number reads as MinValue, lies within the limits and stays.
+    qt::Guarded([this] {
+        const int value = Value();
+        if (CheckValue(value) != value)
+            SetValue(value);
+    });
+}
+
+void TSpinEdit::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    UpdateLayout();
+}
+
+void TSpinEdit::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        setMinimumHeight(MinHeight());
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        UpdateLayout();
+}
+
+void TSpinEdit::ApplyEditability()
+{
+    // The read-only edit refuses typing, pasting, cutting, undo and drops on
+    // its own; steps change the text regardless and are refused by ReadOnly only.
+    setReadOnly(readOnly_ || !editorEnabled_);
+    // Every character arrives as a key event, where it is filtered.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void TSpinEdit::UpdateLayout()
+{
+    const int w = width();
+    const int h = height();
+    const int edge = hasFrame() ? Ctl3DEdge : 0;
+    const QRect client(edge, edge, w - 2 * edge, h - 2 * edge);
+
+    QRect pair = hasFrame() ? QRect(w - ButtonPairWidth - PairInset3D, 0, ButtonPairWidth, h - PairInset3D)
+                            : QRect(w - ButtonPairWidth, PairTopFlat, ButtonPairWidth, h - PairInsetFlat);
+    pair.translate(client.topLeft());
+    button_->setGeometry(pair);
+    // Clipped to the client area like a child window: a field narrower than
+    // its buttons shows what of them fits.
+    const QRect visible = pair.intersected(client);
+    button_->setVisible(!visible.isEmpty());
+    if (visible == pair)
+        button_->clearMask();
+    else if (!visible.isEmpty())
+        button_->setMask(QRegion(visible.translated(-pair.topLeft())));
+
+    // The text stays left of the buttons; in a field too narrow for both it
+    // has no width and the number is not shown.
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    const int textLeft = client.left();
+    const int textRight = std::max(textLeft, client.left() + client.width() - ButtonPairWidth - TextGap);
+    const int left = std::clamp(textLeft - contents.left(), 0, std::max(0, contents.width()));
+    const int right = std::clamp(contents.left() + contents.width() - textRight, 0,
+                                 std::max(0, contents.width() - left));
+    setTextMargins(left, 0, right, 0);
+}
+
+} // namespace otpor

@@ -1,0 +1,186 @@
+// The numeric input of the main window: a single-line field holding a whole
+// number, with a small up/down button pair inside its right edge. All nine
+// inputs (angles in degrees, depth and feed in tenths and hundredths of a
+// millimetre, speed in m/min, force in N, display scale) are TSpinEdits.
+//
+// The text is the only storage of the number: the main window's handlers read
+// it as typed, so while the user types it may hold "", "-" or a number outside
+// the limits; leaving the field clamps it. Every change of the text, by any
+// cause, raises OnChange. Geometry is in pixels of the field.
+//
+// Three classes: TTimerSpeedButton (one arrow button with its auto-repeat),
+// TSpinButton (the pair) and TSpinEdit (the field that owns the pair).
+#pragma once
+
+#include "platform/FormatSettings.h"
+#include "platform/qt/Runtime.h"
+
+#include <QLineEdit>
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+#include <exception>
+#include <functional>
+
+class QTimer;
+
+namespace otpor {
+
+// A push button that repeats its click while held: the first repeat after
+// RepeatDelay ms, then one every RepeatInterval ms, and a last click at the
+// release over the button. Draws the toolkit's button face with a glyph.
+class TTimerSpeedButton : public QWidget {
+public:
+    static constexpr int RepeatDelay = 400;    // ms from the press to the first repeat
+    static constexpr int RepeatInterval = 100; // ms between later repeats
+
+    explicit TTimerSpeedButton(QWidget* parent);
+
+    // The glyph, drawn centred; its bottom-left pixel's colour is transparent.
+    void SetGlyph(const QPixmap& glyph);
+
+    // Drawn pressed: the mouse was pressed on it and is over it now.
+    bool Down() const { return down_; }
+    // The repeat timer, created at the first press (none before it).
+    QTimer* RepeatTimer() const { return repeatTimer_; }
+
+    std::function<void()> OnPress; // at a left press, after the pressed look is drawn
+    std::function<void()> OnClick; // each step: repeats and the final click
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void TimerExpired();
+    void SetDown(bool down);
+    // Ends the press without a further click: the button no longer holds the
+    // mouse (released elsewhere, hidden, disabled, or a click that failed).
+    void EndPress();
+    void Click();
+
+    QPixmap glyph_;
+    QTimer* repeatTimer_ = nullptr;
+    bool down_ = false;
+    bool pressed_ = false; // the press that began on this button is still held
+};
+
+// The up/down pair. Neither button takes the focus; a press gives it to
+// FocusControl instead. The up button takes the upper half, the down button
+// starts one pixel above the up button's bottom and runs to the bottom.
+class TSpinButton : public QWidget {
+public:
+    explicit TSpinButton(QWidget* parent);
+
+    TTimerSpeedButton* UpButton() const { return upButton_; }
+    TTimerSpeedButton* DownButton() const { return downButton_; }
+
+    QWidget* FocusControl = nullptr;
+    std::function<void()> OnUpClick;
+    std::function<void()> OnDownClick;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void TakeFocus();
+
+    TTimerSpeedButton* upButton_;
+    TTimerSpeedButton* downButton_;
+};
+
+// The spin edit field. Created with the text "0", Increment 1, no limits;
+// the form applies its start values between BeginInit and EndInit (limits
+// first, then Value), which raise no OnChange.
+class TSpinEdit : public QLineEdit {
+public:
+    static constexpr int ButtonPairWidth = 15;
+
+    explicit TSpinEdit(QWidget* parent = nullptr, const FormatSettings& format = qt::SystemFormatSettings());
+
+    // The text as a whole number; MinValue when it is not one. Never fails.
+    int Value() const;
+    // Clamps (no limits when MinValue equals MaxValue) and sets the text if it
+    // differs. Throws what an OnChange handler threw.
+    void SetValue(int value);
+
+    int MinValue() const { return minValue_; }
+    void SetMinValue(int value) { minValue_ = value; }
+    int MaxValue() const { return maxValue_; }
+    void SetMaxValue(int value) { maxValue_ = value; }
+    int Increment() const { return increment_; }
+    void SetIncrement(int value) { increment_ = value; }
+
+    // Typing, pasting and cutting allowed.
+    bool EditorEnabled() const { return editorEnabled_; }
+    void SetEditorEnabled(bool enabled);
+    // Nothing can be typed, and steps are refused with a beep. (The edit's own
+    // setReadOnly is how these two take effect; set them here, not there.)
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool readOnly);
+    // All text selected when the field is entered, except by a left press on its text.
+    bool AutoSelect() const { return autoSelect_; }
+    void SetAutoSelect(bool autoSelect) { autoSelect_ = autoSelect; }
+    // The one character besides digits and signs that may be typed.
+    void SetDecimalSeparator(const QString& separator) { decimalSeparator_ = separator; }
+
+    // The 3D border (on by default); the button pair and text area follow it.
+    bool Ctl3D() const { return hasFrame(); }
+    void SetCtl3D(bool on);
+
+    // Value +/- Increment, or a beep when ReadOnly. Throws what OnChange threw.
+    void StepUp();
+    void StepDown();
+
+    // While any BeginInit is open, text changes raise no OnChange.
+    void BeginInit() { ++initDepth_; }
+    void EndInit() { --initDepth_; }
+
+    // The value as the limits allow it.
+    int CheckValue(int value) const;
+    // The smallest height the field's font allows; a smaller one is raised to it.
+    int MinHeight() const;
+
+    TSpinButton* Button() const { return button_; }
+
+    std::function<void(TSpinEdit*)> OnChange;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Change();
+    void Step(long long delta);
+    void KeyPress(QKeyEvent* event);
+    bool IsValidChar(QChar c) const;
+    void ApplyEditability();
+    void UpdateLayout();
+
+    TSpinButton* button_;
+    int minValue_ = 0;
+    int maxValue_ = 0;
+    int increment_ = 1;
+    bool editorEnabled_ = true;
+    bool readOnly_ = false;
+    bool autoSelect_ = true;
+    QString decimalSeparator_;
+    int initDepth_ = 0;
+    // Set while the control changes its own text, so that a failing OnChange
+    // ends the step or clamp that caused it instead of being reported there.
+    std::exception_ptr* changeFailure_ = nullptr;
+};
+
+// The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on
+// olive RGB(128, 128, 0), which the buttons draw transparent.
+QPixmap SpinUpGlyph();
+QPixmap SpinDownGlyph();
+
+} // namespace otpor
