@@ -1,0 +1,530 @@
+#include "chart/TChartAxis.h"
+
+#include "chart/FormatFloat.h"
+#include "chart/TCustomAxisPanel.h"
+#include "platform/Errors.h"
+#include "platform/Numeric.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <utility>
+
+namespace otpor {
+
+namespace {
+
+// A range narrower than this is widened to it.
+constexpr double MinRangeWidth = 1e-10;
+// The label walk draws nothing beyond these many steps, or when the top of
+// the range lies this many steps from zero.
+constexpr double MaxLabelSteps = 10000;
+constexpr double MaxLabelIndex = 2147483647.0;
+constexpr double PercentFactor = 0.01;
+constexpr int LeftAxisTitleAngle = 90;
+constexpr int RightAxisTitleAngle = 270;
+constexpr int StraightAngle = 180;
+constexpr const char* FontHeightSample = "W";
+
+int ClampToInt(std::int64_t v)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
+
+int FontHeight(Canvas& canvas) { return canvas.TextHeight(FontHeightSample); }
+
+} // namespace
+
+TChartAxis::TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide)
+    : TChartObject(&chart), LabelsFont(&chart), Ticks(&chart), TicksInner(&chart), MinorTicks(&chart),
+      Grid(&chart), Axis(&chart),
+      Title(&chart, horizontal ? 0 : (otherSide ? RightAxisTitleAngle : LeftAxisTitleAngle)), chart_(chart),
+      horizontal_(horizontal), otherSide_(otherSide)
+{
+}
+
+bool TChartAxis::IsBoundTo(const TChartSeries& series) const
+{
+    if (horizontal_)
+        return series.HorizAxis() == (otherSide_ ? aTopAxis : aBottomAxis);
+    return series.VertAxis() == (otherSide_ ? aRightAxis : aLeftAxis);
+}
+
+// --- range ---------------------------------------------------------------
+
+void TChartAxis::SetAutomatic(bool a)
+{
+    if (a != automatic_ || a != automaticMinimum_ || a != automaticMaximum_) {
+        automatic_ = automaticMinimum_ = automaticMaximum_ = a;
+        Changed();
+    }
+}
+
+void TChartAxis::SetAutomaticMaximum(bool a)
+{
+    if (a != automaticMaximum_ || (!a && automatic_)) {
+        automaticMaximum_ = a;
+        if (!a)
+            automatic_ = false;
+        Changed();
+    }
+}
+
+void TChartAxis::SetAutomaticMinimum(bool a)
+{
+    if (a != automaticMinimum_ || (!a && automatic_)) {
+        automaticMinimum_ = a;
+        if (!a)
+            automatic_ = false;
+        Changed();
+    }
+}
+
+void TChartAxis::SetMaximum(double v)
+{
+    if (!(v >= minimum_))
+        throw AxisException("Axis Maximum Value must be >= Minimum");
+    SetProperty(maximum_, v);
+}
+
+void TChartAxis::SetMinimum(double v)
+{
+    if (!(v <= maximum_))
+        throw AxisException("Axis Minimum Value must be <= Maximum");
+    SetProperty(minimum_, v);
+}
+
+void TChartAxis::SetRange(double min, double max)
+{
+    if (automatic_ || automaticMinimum_ || automaticMaximum_) {
+        automatic_ = automaticMinimum_ = automaticMaximum_ = false;
+        Changed();
+    }
+    if (min > max) {
+        SetProperty(minimum_, max);
+        SetProperty(maximum_, min);
+    } else {
+        SetProperty(minimum_, min);
+        SetProperty(maximum_, max);
+    }
+    if (maximum_ - minimum_ < MinRangeWidth) {
+        SetProperty(minimum_, min);
+        SetProperty(maximum_, max + MinRangeWidth);
+    }
+}
+
+void TChartAxis::CalcRange()
+{
+    const bool automaticMax = automatic_ || automaticMaximum_;
+    const bool automaticMin = automatic_ || automaticMinimum_;
+    if (automaticMax || automaticMin) {
+        bool any = false;
+        double lo = 0;
+        double hi = 0;
+        for (int i = 0; i < chart_.SeriesCount(); ++i) {
+            const TChartSeries& s = chart_.Series(i);
+            if (!s.Active() || s.Count() == 0 || !IsBoundTo(s))
+                continue;
+            const double sMin = horizontal_ ? s.MinXValue() : s.MinYValue();
+            const double sMax = horizontal_ ? s.MaxXValue() : s.MaxYValue();
+            if (!any || sMin < lo)
+                lo = sMin;
+            if (!any || sMax > hi)
+                hi = sMax;
+            any = true;
+        }
+        // Written directly: the data decides, no checks and no repaint.
+        if (automaticMax)
+            maximum_ = hi;
+        if (automaticMin)
+            minimum_ = lo;
+    }
+    rangeMax_ = maximum_;
+    rangeMin_ = minimum_;
+    rangeSize_ = rangeMax_ - rangeMin_;
+}
+
+// --- properties ----------------------------------------------------------
+
+void TChartAxis::SetIncrement(double v)
+{
+    if (!(v >= 0))
+        throw AxisException("Axis increment must be >= 0");
+    SetProperty(increment_, v);
+}
+
+void TChartAxis::SetLabelsSeparation(int percent)
+{
+    if (percent < 0)
+        throw AxisException("Labels Separation % must be greater than 0");
+    SetProperty(labelsSeparation_, percent);
+}
+
+// --- mapping -------------------------------------------------------------
+
+int TChartAxis::ValueToPixel(double v) const
+{
+    return horizontal_ ? HorizontalValueToPixel(v) : VerticalValueToPixel(v);
+}
+
+int TChartAxis::HorizontalValueToPixel(double v) const
+{
+    if (rangeSize_ == 0)
+        return chart_.PlotXCenter();
+    const int t = Round(chart_.PlotWidth() * (v - rangeMin_) / rangeSize_);
+    const TRect& r = chart_.PlotRect();
+    return inverted_ ? ClampToInt(std::int64_t{r.Right} - t) : ClampToInt(std::int64_t{r.Left} + t);
+}
+
+int TChartAxis::VerticalValueToPixel(double v) const
+{
+    if (rangeSize_ == 0)
+        return chart_.PlotYCenter();
+    const int t = Round(-chart_.PlotHeight() * (v - rangeMin_) / rangeSize_);
+    const TRect& r = chart_.PlotRect();
+    return inverted_ ? ClampToInt(std::int64_t{r.Top} - t) : ClampToInt(std::int64_t{r.Bottom} + t);
+}
+
+double TChartAxis::PixelToValue(int pixel) const
+{
+    const TRect& r = chart_.PlotRect();
+    if (horizontal_) {
+        if (chart_.PlotWidth() <= 0)
+            return 0;
+        const double d = inverted_ ? double(r.Right) - pixel : double(pixel) - r.Left;
+        return d * rangeSize_ / chart_.PlotWidth() + rangeMin_;
+    }
+    if (chart_.PlotHeight() <= 0)
+        return 0;
+    const double d = inverted_ ? double(r.Bottom) - pixel : double(pixel) - r.Top;
+    return rangeMax_ - d * rangeSize_ / chart_.PlotHeight();
+}
+
+// --- labels --------------------------------------------------------------
+
+bool TChartAxis::IsVerticalAngle(int angle) const { return angle != 0 && angle != StraightAngle; }
+
+double TChartAxis::CalcLabelStep(Canvas& canvas) const
+{
+    canvas.SetFont(LabelsFont.Value());
+    const bool straight = !IsVerticalAngle(labelsAngle_);
+    int size = 0;
+    if (horizontal_ && straight)
+        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
+    else if (horizontal_ || straight)
+        size = FontHeight(canvas);
+    else
+        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
+    if (labelsSeparation_ > 0)
+        size += Round(labelsSeparation_ * PercentFactor * size);
+    const int length = horizontal_ ? chart_.PlotWidth() : chart_.PlotHeight();
+    const int count = size <= 0 ? 1 : Round(double(length) / size);
+    return count > 0 ? StepForLabelCount(count) : MinStep;
+}
+
+double TChartAxis::StepForLabelCount(int n) const
+{
+    double step = increment_;
+    if (!(step > 0))
+        step = std::fabs(rangeSize_) >= 1 ? 1 : MinStep;
+    if (n > 0 && labelsSeparation_ > 0) {
+        std::int64_t count = std::int64_t{n} + 1;
+        while (count > n && std::isfinite(step)) {
+            const double q = rangeSize_ / step;
+            if (std::fabs(q) < MaxLabelIndex) {
+                count = Round(q);
+                if (count > n)
+                    step = NextStep(step);
+            } else {
+                step = NextStep(step);
+            }
+        }
+    }
+    return std::max(step, MinStep);
+}
+
+double TChartAxis::NextStep(double s)
+{
+    // A step that is not a positive finite number has no successor.
+    if (!(s > 0) || !std::isfinite(s))
+        return s > 0 ? s : MinStep;
+    int decadesUp = 0;
+    int decadesDown = 0;
+    while (s >= 10) {
+        s = s / 10;
+        ++decadesUp;
+    }
+    while (s < 1) {
+        s = s * 10;
+        ++decadesDown;
+    }
+    double next = s < 2 ? 2 : (s < 5 ? 5 : 10);
+    // Scaled back in the same order as the decades were taken off.
+    for (; decadesUp > 0; --decadesUp)
+        next = 10 * next;
+    for (; decadesDown > 0; --decadesDown)
+        next = 0.1 * next;
+    return next;
+}
+
+std::string TChartAxis::LabelText(double v) const
+{
+    return FormatFloat(axisValuesFormat_, v, chart_.Separators());
+}
+
+int TChartAxis::MaxLabelWidth(Canvas& canvas) const
+{
+    double lo = rangeMin_;
+    double hi = rangeMax_;
+    if (roundFirstLabel_) {
+        const double step = CalcLabelStep(canvas);
+        lo = step * std::trunc(rangeMin_ / step);
+        hi = step * std::trunc(rangeMax_ / step);
+    }
+    return std::max(canvas.TextWidth(LabelText(hi)), canvas.TextWidth(LabelText(lo))) + canvas.TextWidth(" ");
+}
+
+// --- layout --------------------------------------------------------------
+
+void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
+{
+    // Takes size px off the axis' side of rect and returns the new edge.
+    const auto take = [&](int size) {
+        if (horizontal_) {
+            if (otherSide_)
+                return rect.Top += size;
+            return rect.Bottom -= size;
+        }
+        if (otherSide_)
+            return rect.Right -= size;
+        return rect.Left += size;
+    };
+
+    if (!Title.Caption().empty()) {
+        int size = titleSize_;
+        if (size == 0) {
+            canvas.SetFont(Title.Font.Value());
+            const bool across = horizontal_ != IsVerticalAngle(Title.Angle());
+            size = across ? FontHeight(canvas) : canvas.TextWidth(Title.Caption());
+        }
+        titlePos_ = take(size);
+    }
+    if (labels_) {
+        int size = labelsSize_;
+        if (size == 0) {
+            canvas.SetFont(LabelsFont.Value());
+            const bool across = horizontal_ != IsVerticalAngle(labelsAngle_);
+            size = across ? FontHeight(canvas) : MaxLabelWidth(canvas);
+        }
+        labelsPos_ = take(size);
+    }
+    int size = Axis.Visible() ? Axis.Width() : 0;
+    if (Ticks.Visible())
+        size += tickLength_;
+    if (MinorTicks.Visible())
+        size = std::max(size, minorTickLength_);
+    if (size > 0)
+        take(size);
+}
+
+void TChartAxis::WidenForMargins(const TRect& margins)
+{
+    const int before = horizontal_ ? margins.Left : margins.Top;
+    const int after = horizontal_ ? margins.Right : margins.Bottom;
+    if (before == 0 && after == 0)
+        return;
+    const TRect& r = chart_.PlotRect();
+    const int length = (horizontal_ ? chart_.PlotWidth() : chart_.PlotHeight()) - before - after;
+    if (length <= 0)
+        return;
+    // The mapping on the plot shrunk by the margins, read at the plot's edges.
+    const auto valueAt = [&](int p) {
+        if (horizontal_) {
+            const double d = inverted_ ? double(r.Right - after) - p : double(p) - (r.Left + before);
+            return d * rangeSize_ / length + rangeMin_;
+        }
+        const double d = inverted_ ? double(r.Bottom - after) - p : double(p) - (r.Top + before);
+        return rangeMax_ - d * rangeSize_ / length;
+    };
+    double lo = horizontal_ ? valueAt(r.Left) : valueAt(r.Top);
+    double hi = horizontal_ ? valueAt(r.Right) : valueAt(r.Bottom);
+    if (lo > hi)
+        std::swap(lo, hi);
+    rangeMin_ = lo;
+    rangeMax_ = hi;
+    rangeSize_ = rangeMax_ - rangeMin_;
+}
+
+// --- drawing -------------------------------------------------------------
+
+void TChartAxis::DrawAxis(Canvas& canvas)
+{
+    canvas.SetFont(LabelsFont.Value());
+    const double step = CalcLabelStep(canvas);
+    const TRect& r = chart_.PlotRect();
+    if (horizontal_)
+        axisPos_ = otherSide_ ? r.Top : r.Bottom;
+    else
+        axisPos_ = otherSide_ ? r.Right : r.Left;
+
+    if (!Title.Caption().empty())
+        DrawTitle(canvas);
+    if (step > 0 && rangeMax_ >= rangeMin_) {
+        lastTickPos_ = -1;
+        DrawLabels(canvas, step);
+    }
+    if (Axis.Visible()) {
+        Axis.AssignTo(canvas);
+        if (horizontal_) {
+            canvas.MoveTo(r.Left, axisPos_);
+            canvas.LineTo(r.Right, axisPos_);
+        } else {
+            canvas.MoveTo(axisPos_, r.Top);
+            canvas.LineTo(axisPos_, r.Bottom);
+        }
+    }
+    canvas.SetTextAlign({});
+}
+
+void TChartAxis::DrawTitle(Canvas& canvas)
+{
+    canvas.SetFont(Title.Font.Value());
+    canvas.SetBackgroundMode(BackgroundMode::Transparent);
+    if (horizontal_) {
+        // Centred on the plot, against the plot's side of the title strip.
+        canvas.SetTextAlign({HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
+        if (Title.Angle() == 0)
+            canvas.TextOut(chart_.PlotXCenter(), titlePos_, Title.Caption());
+        else
+            canvas.RotatedTextOut(chart_.PlotXCenter(), titlePos_, Title.Caption(), Title.Angle());
+        return;
+    }
+    // Turned text, centred on the plot, its foot on the strip's plot side.
+    canvas.SetTextAlign({HorizontalAlign::Center, VerticalAlign::Bottom});
+    canvas.RotatedTextOut(titlePos_, chart_.PlotYCenter(), Title.Caption(), Title.Angle());
+}
+
+void TChartAxis::DrawLabels(Canvas& canvas, double step)
+{
+    if (std::fabs(rangeMax_ / step) >= MaxLabelIndex || std::fabs(rangeSize_ / step) >= MaxLabelSteps)
+        return;
+    canvas.SetFont(LabelsFont.Value());
+    labelFontHeight_ = FontHeight(canvas);
+
+    double v = rangeMax_;
+    if (rangeMin_ != rangeMax_ && roundFirstLabel_)
+        v = step * std::trunc(rangeMax_ / step);
+    if (labelsOnAxis_) {
+        while (v > rangeMax_)
+            v -= step;
+        while (v >= rangeMin_) {
+            PlaceLabel(canvas, v);
+            v -= step;
+        }
+    } else {
+        while (v >= rangeMax_)
+            v -= step;
+        while (v > rangeMin_) {
+            PlaceLabel(canvas, v);
+            v -= step;
+        }
+    }
+}
+
+void TChartAxis::PlaceLabel(Canvas& canvas, double v)
+{
+    const int p = ValueToPixel(v);
+    if (!tickOnLabelsOnly_)
+        DrawTicksAndGrid(canvas, p, v);
+    if (labels_) {
+        const std::string text = LabelText(v);
+        if (tickOnLabelsOnly_)
+            DrawTicksAndGrid(canvas, p, v);
+        DrawLabelText(canvas, p, text);
+    }
+}
+
+void TChartAxis::DrawTicksAndGrid(Canvas& canvas, int p, double v)
+{
+    if (Ticks.Visible()) {
+        Ticks.AssignTo(canvas);
+        DrawTick(canvas, p, tickLength_, false);
+    }
+    // No grid line over the frame at either end of the range.
+    if (Grid.Visible() && v != rangeMax_ && v != rangeMin_) {
+        if (!gridCentered_)
+            DrawGridLine(canvas, p);
+        else if (lastTickPos_ >= 0)
+            DrawGridLine(canvas, Round((double(lastTickPos_) + p) / 2));
+    }
+    if (TicksInner.Visible()) {
+        TicksInner.AssignTo(canvas);
+        DrawTick(canvas, p, tickInnerLength_, true);
+    }
+    if (MinorTicks.Visible() && lastTickPos_ >= 0 && minorTickCount_ > 0) {
+        MinorTicks.AssignTo(canvas);
+        const double gap = (double(p) - lastTickPos_) / (minorTickCount_ + 1);
+        for (int i = 1; i <= minorTickCount_; ++i)
+            DrawTick(canvas, ClampToInt(std::int64_t{p} - Round(i * gap)), minorTickLength_, false);
+    }
+    lastTickPos_ = p;
+}
+
+void TChartAxis::DrawTick(Canvas& canvas, int p, int length, bool inner)
+{
+    if (length == 0)
+        return;
+    // Outwards is down for the bottom axis, up for the top one, left for the
+    // left axis and right for the right one; a tick starts 1 px off the line.
+    const int outwards = (horizontal_ != otherSide_) ? 1 : -1;
+    const int dir = inner ? -outwards : outwards;
+    const int start = axisPos_ + dir;
+    const int end = start + dir * length;
+    if (horizontal_) {
+        canvas.MoveTo(p, start);
+        canvas.LineTo(p, end);
+    } else {
+        canvas.MoveTo(start, p);
+        canvas.LineTo(end, p);
+    }
+}
+
+void TChartAxis::DrawGridLine(Canvas& canvas, int p)
+{
+    Grid.AssignTo(canvas, Grid.Color() == clNoOwnColor ? clGray : Grid.Color());
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    // The gaps of the dotted line show what lies beneath.
+    canvas.SetBackgroundMode(BackgroundMode::Transparent);
+    const TRect& r = chart_.PlotRect();
+    const int inwards = (horizontal_ != otherSide_) ? -1 : 1;
+    if (horizontal_) {
+        canvas.MoveTo(p, axisPos_ + inwards);
+        canvas.LineTo(p, otherSide_ ? r.Bottom : r.Top);
+    } else {
+        canvas.MoveTo(axisPos_ + inwards, p);
+        canvas.LineTo(otherSide_ ? r.Left : r.Right, p);
+    }
+    canvas.SetBackgroundMode(BackgroundMode::Opaque);
+}
+
+void TChartAxis::DrawLabelText(Canvas& canvas, int p, const std::string& text)
+{
+    canvas.SetBackgroundMode(BackgroundMode::Transparent);
+    int x = p;
+    int y = labelsPos_;
+    if (horizontal_) {
+        canvas.SetTextAlign({HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
+    } else {
+        canvas.SetTextAlign({otherSide_ ? HorizontalAlign::Left : HorizontalAlign::Right, VerticalAlign::Top});
+        x = labelsPos_;
+        y = p - labelFontHeight_ / 2;
+    }
+    if (labelsAngle_ == 0)
+        canvas.TextOut(x, y, text);
+    else
+        canvas.RotatedTextOut(x, y, text, labelsAngle_);
+}
+
+} // namespace otpor
