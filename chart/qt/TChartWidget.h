@@ -1,0 +1,48 @@
+// The window control that shows a chart (the oscillograph Chart1): it owns
+// the chart and its off-screen picture, paints only when Qt asks, copies the
+// picture while it is current and draws it anew when the chart has marked it
+// stale, and passes the mouse to the chart. Client px throughout.
+#pragma once
+
+#include "chart/TChart.h"
+#include "platform/qt/QImageCanvas.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class QMouseEvent;
+
+namespace otpor::qt {
+
+class TChartWidget : public QWidget {
+public:
+    explicit TChartWidget(QWidget* parent = nullptr, std::unique_ptr<TChart> chart = std::make_unique<TChart>());
+    ~TChartWidget() override;
+
+    TChart& Chart() { return *chart_; }
+    const TChart& Chart() const { return *chart_; }
+
+    // The off-screen picture; none after a resize until the next paint.
+    const QImage* Picture() const { return picture_ ? &picture_->Image() : nullptr; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // The chart's Invalidate: one update() until the paint it asks for.
+    void RequestPaint();
+    void Paint();
+
+    std::unique_ptr<TChart> chart_;
+    std::optional<QImageCanvas> picture_;
+    bool paintRequested_ = false;
+};
+
+} // namespace otpor::qt
