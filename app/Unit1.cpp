@@ -1,13 +1,351 @@
 #include "app/Unit1.h"
 
+#include "app/TImage.h"
+#include "app/Unit2.h"
+#include "chart/Oscillograph.h"
+#include "chart/qt/TChartWidget.h"
+#include "platform/qt/ErrorReport.h"
+#include "platform/qt/Runtime.h"
+#include "scene/SceneDrawing.h"
+#include "sim/InputHandlers.h"
+#include "sim/MaterialTables.h"
+#include "widgets/Spin.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
 namespace otpor {
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent)
+namespace {
+
+constexpr int TimerInterval = 50; // ms per tick
+constexpr int ControlFontPixels = 11; // "Tahoma" 8 pt at 96 dpi
+constexpr int ListItemHeight = 13;
+
+QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+struct SpinSpec {
+    int Left, Top, Width;
+    int Min, Max, Increment, Value;
+};
+
+TSpinEdit* MakeSpin(QWidget* parent, const char* name, const SpinSpec& s, const FormatSettings& fmt)
 {
+    auto* spin = new TSpinEdit(parent, fmt);
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->BeginInit();
+    spin->SetMinValue(s.Min);
+    spin->SetMaxValue(s.Max);
+    spin->SetIncrement(s.Increment);
+    spin->SetValue(s.Value);
+    spin->EndInit();
+    spin->setGeometry(s.Left, s.Top, s.Width, 22);
+    return spin;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const char* caption)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width, const char* caption)
+{
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, width, 25);
+    return button;
+}
+
+template <std::size_t N, class Row>
+QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const std::array<Row, N>& rows,
+                            const char* prompt)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr); // a typed text selects nothing
+    for (const Row& row : rows)
+        list->addItem(Text(row.Name));
+    list->setCurrentIndex(-1);
+    list->setEditText(QString::fromUtf8(prompt));
+    list->setGeometry(16, top, 201, 21);
+    list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
+    return list;
+}
+
+} // namespace
+
+// One chart series as the process cycle fills it.
+class TForm1::SeriesAdapter : public SeriesSink {
+public:
+    explicit SeriesAdapter(TChartSeries* series) : series_(series) {}
+    void ClearValues() override;
+    void AddPoint(double x, double y, std::string_view label, TColor color) override;
+
+private:
+    TChartSeries* series_;
+};
+
+TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent), format_(format)
+{
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Odredjivanje otpora rezanja pri struganju"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(ControlFontPixels);
+    setFont(font);
+    QPalette pal = palette();
+    const TColor face = ColorToRGB(clBtnFace);
+    pal.setColor(QPalette::Window, QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    CreateControls();
+    ConnectHandlers();
     FormCreate();
 }
 
-void TForm1::FormCreate() {}
+TForm1::~TForm1() = default;
+
+void TForm1::ShowAtFormGeometry()
+{
+    show();
+    // The frame's size is known only once the window system has decorated it.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    resize(FormWidth - (frame.width() - client.width()), FormHeight - (frame.height() - client.height()));
+    move(FormLeft, FormTop);
+}
+
+void TForm1::CreateControls()
+{
+    Image1 = new TImage(this, PictureWidth, PictureHeight);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->move(232, 8);
+
+    Button1 = MakeButton(this, "Button1", 8, 512, 57, "Exit");
+    Button2 = MakeButton(this, "Button2", 8, 448, 57, "Proces");
+    Button3 = MakeButton(this, "Button3", 72, 448, 57, "Pauza");
+
+    CreateChart();
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Panel1->setGeometry(6, 8, 222, 297);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Geometrija alata"), Panel1);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(6, 32, 206, 129);
+    SpinEdit2 = MakeSpin(GroupBox1, "SpinEdit2", {160, 24, 41, 30, 90, 1, 45}, format_);
+    SpinEdit3 = MakeSpin(GroupBox1, "SpinEdit3", {160, 48, 41, 0, 15, 1, 15}, format_);
+    SpinEdit5 = MakeSpin(GroupBox1, "SpinEdit5", {160, 72, 41, -5, 5, 1, 0}, format_);
+    SpinEdit4 = MakeSpin(GroupBox1, "SpinEdit4", {160, 96, 41, 30, 60, 1, 45}, format_);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Režim rezanja"), Panel1);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    GroupBox2->setGeometry(6, 168, 206, 121);
+    SpinEdit1 = MakeSpin(GroupBox2, "SpinEdit1", {176, 24, 17, 2, 40, 1, 2}, format_);
+    Edit1 = new QLineEdit(QStringLiteral("0,2"), GroupBox2);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(144, 24, 33, 21);
+    Edit2 = new QLineEdit(QStringLiteral("0,17"), GroupBox2);
+    Edit2->setObjectName(QStringLiteral("Edit2"));
+    Edit2->setGeometry(144, 56, 33, 21);
+    SpinEdit6 = MakeSpin(GroupBox2, "SpinEdit6", {176, 56, 17, 5, 50, 1, 17}, format_);
+    SpinEdit7 = MakeSpin(GroupBox2, "SpinEdit7", {144, 88, 49, 10, 200, 1, 50}, format_);
+
+    Button4 = MakeButton(this, "Button4", 72, 512, 57, "Help");
+    Button5 = MakeButton(this, "Button5", 8, 480, 121, "Polazno stanje");
+    ComboBox1 = MakeMaterialList(this, "ComboBox1", 368, WorkMaterials, "Materijal obratka");
+    SpinEdit8 = MakeSpin(this, "SpinEdit8", {152, 504, 57, 0, 5000, 50, 1000}, format_);
+    ComboBox2 = MakeMaterialList(this, "ComboBox2", 328, ToolMaterials, "Materijal alata");
+    SpinEdit9 = MakeSpin(this, "SpinEdit9", {184, 408, 41, 1, 10, 1, 1}, format_);
+
+    QLabel* title = MakeLabel(Panel1, "Label1", 56, 8, "POLAZNI PODACI");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    title->adjustSize();
+    MakeLabel(GroupBox1, "Label2", 8, 32, "Napadni ugao, ");
+    MakeLabel(GroupBox1, "Label9", 81, 28, "o");
+    MakeLabel(GroupBox1, "Label5", 8, 56, "Grudni ugao, ");
+    MakeLabel(GroupBox1, "Label11", 72, 50, "o");
+    MakeLabel(GroupBox1, "Label7", 8, 80, "Ugao nagiba sečiva, ");
+    MakeLabel(GroupBox1, "Label14", 106, 74, "o");
+    MakeLabel(GroupBox1, "Label6", 8, 104, "Pomoćni napadni ugao, ");
+    MakeLabel(GroupBox1, "Label15", 120, 98, "o");
+    MakeLabel(GroupBox2, "Label3", 8, 32, "Dubina rezanja, mm");
+    MakeLabel(GroupBox2, "Label4", 8, 64, "Korak, mm/o");
+    MakeLabel(GroupBox2, "Label8", 8, 96, "Brzina rezanja, m/min");
+    MakeLabel(this, "Label12", 16, 400, "Razmera prikaza ");
+    MakeLabel(this, "Label13", 16, 416, "u prozoru animacije");
+    MakeLabel(this, "Label10", 136, 488, "Maksimalna sila, N");
+
+    // The tab order of the form.
+    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5, SpinEdit4,
+                        SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7, Button4,   Button5,
+                        ComboBox1, SpinEdit8, ComboBox2, SpinEdit9};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        QWidget::setTabOrder(order[i], order[i + 1]);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(TimerInterval);
+}
+
+void TForm1::ConnectHandlers()
+{
+    // Buttons, lists and the timer are called by Qt directly: their failures
+    // end at the error report here. The spin controls report their own, so
+    // that a failing step also ends its auto-repeat.
+    auto guarded = [this](void (TForm1::*handler)()) {
+        return [this, handler] { qt::Guarded([&] { (this->*handler)(); }); };
+    };
+    connect(Button1, &QPushButton::clicked, this, guarded(&TForm1::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guarded(&TForm1::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, guarded(&TForm1::Button3Click));
+    connect(Button4, &QPushButton::clicked, this, guarded(&TForm1::Button4Click));
+    connect(Button5, &QPushButton::clicked, this, guarded(&TForm1::Button5Click));
+    connect(Timer1, &QTimer::timeout, this, guarded(&TForm1::Timer1Timer));
+
+    const std::pair<TSpinEdit*, void (TForm1::*)()> spins[] = {
+        {SpinEdit1, &TForm1::SpinEdit1Change}, {SpinEdit2, &TForm1::SpinEdit2Change},
+        {SpinEdit3, &TForm1::SpinEdit3Change}, {SpinEdit4, &TForm1::SpinEdit4Change},
+        {SpinEdit5, &TForm1::SpinEdit5Change}, {SpinEdit6, &TForm1::SpinEdit6Change},
+        {SpinEdit7, &TForm1::SpinEdit7Change}, {SpinEdit8, &TForm1::SpinEdit8Change},
+        {SpinEdit9, &TForm1::SpinEdit9Change},
+    };
+    for (const auto& [spin, handler] : spins)
+        spin->OnChange = [this, handler = handler](TSpinEdit*) { (this->*handler)(); };
+
+    // A chosen item gives its index; a typed text selects nothing.
+    auto lists = {std::pair{ComboBox1, &TForm1::ComboBox1Change}, std::pair{ComboBox2, &TForm1::ComboBox2Change}};
+    for (const auto& [list, handler] : lists) {
+        connect(list, &QComboBox::activated, this,
+                [this, handler = handler](int index) { qt::Guarded([&] { (this->*handler)(index); }); });
+        connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                [this, handler = handler](const QString&) { qt::Guarded([&] { (this->*handler)(-1); }); });
+    }
+}
+
+void TForm1::FormCreate()
+{
+    ComboBox1->setEditText(QStringLiteral("Materijal obratka"));
+    ComboBox2->setEditText(QStringLiteral("Materijal alata"));
+    otpor::FormCreate(State_);
+    DrawWorkpieceAndTool();
+}
+
+void TForm1::Apply(const InputResponse& r)
+{
+    if (r.Edit1Text)
+        Edit1->setText(QString::fromStdString(*r.Edit1Text));
+    if (r.Edit2Text)
+        Edit2->setText(QString::fromStdString(*r.Edit2Text));
+    if (r.RedrawScene)
+        DrawWorkpieceAndTool();
+    if (r.LeftAxisMaximum)
+        SetLeftAxisMaximum(*r.LeftAxisMaximum);
+}
+
+void TForm1::CreateChart()
+{
+    Chart1 = new qt::TChartWidget(this);
+    Chart1->setObjectName(QStringLiteral("Chart1"));
+    Chart1->setGeometry(OscillographLeft, OscillographTop, OscillographWidth, OscillographHeight);
+    Chart1->Chart().SetSeparators(format_);
+    const OscillographSeries traces = ConfigureOscillograph(Chart1->Chart());
+    series_[0] = std::make_unique<SeriesAdapter>(&traces.Series1);
+    series_[1] = std::make_unique<SeriesAdapter>(&traces.Series2);
+    series_[2] = std::make_unique<SeriesAdapter>(&traces.Series3);
+}
+
+TChart& TForm1::Chart() { return Chart1->Chart(); }
+
+void TForm1::SetLeftAxisMaximum(int maximum)
+{
+    // The axis may refuse the maximum (below a zoomed minimum); then the
+    // minimum is not set either.
+    Chart().LeftAxis.SetMaximum(maximum);
+    Chart().LeftAxis.SetMinimum(0);
+}
+
+void TForm1::SeriesAdapter::ClearValues() { series_->ClearValues(); }
+
+void TForm1::SeriesAdapter::AddPoint(double x, double y, std::string_view label, TColor color)
+{
+    series_->AddPoint(x, y, label, color);
+}
+
+void TForm1::Button1Click() { close(); }
+void TForm1::Button2Click() { StartProcess(State_, *this); }
+void TForm1::Button3Click() { PauseProcess(State_, *this); }
+void TForm1::Button5Click() { ResetProcess(State_, *this); }
+void TForm1::Timer1Timer() { ProcessTick(State_, *this); }
+
+void TForm1::Button4Click()
+{
+    if (!form2_)
+        return;
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+static std::string Utf8(const QString& s) { return s.toStdString(); }
+
+void TForm1::SpinEdit1Change() { Apply(otpor::SpinEdit1Change(State_, Utf8(SpinEdit1->text()), format_)); }
+void TForm1::SpinEdit2Change() { Apply(otpor::SpinEdit2Change(State_, Utf8(SpinEdit2->text()))); }
+void TForm1::SpinEdit3Change() { Apply(otpor::SpinEdit3Change(State_, Utf8(SpinEdit3->text()))); }
+void TForm1::SpinEdit4Change() { Apply(otpor::SpinEdit4Change(State_, Utf8(SpinEdit4->text()))); }
+void TForm1::SpinEdit5Change() { Apply(otpor::SpinEdit5Change(State_, Utf8(SpinEdit5->text()))); }
+void TForm1::SpinEdit6Change() { Apply(otpor::SpinEdit6Change(State_, Utf8(SpinEdit6->text()), format_)); }
+void TForm1::SpinEdit7Change() { Apply(otpor::SpinEdit7Change(State_, Utf8(SpinEdit7->text()))); }
+void TForm1::SpinEdit8Change() { Apply(otpor::SpinEdit8Change(State_, Utf8(SpinEdit8->text()))); }
+void TForm1::SpinEdit9Change() { Apply(otpor::SpinEdit9Change(State_, Utf8(SpinEdit9->text()))); }
+void TForm1::ComboBox1Change(int itemIndex) { otpor::ComboBox1Change(State_, itemIndex); }
+void TForm1::ComboBox2Change(int itemIndex) { otpor::ComboBox2Change(State_, itemIndex); }
+
+// --- the effects of the process cycle -------------------------------------
+
+void TForm1::DrawWorkpieceAndTool()
+{
+    otpor::DrawWorkpieceAndTool(Image1->Canvas(), State_.Scene);
+    Image1->update();
+}
+
+void TForm1::DrawForces()
+{
+    otpor::DrawForces(Image1->Canvas(), State_.Scene, State_.Arrows());
+    Image1->update();
+}
+
+bool TForm1::TimerEnabled() const { return Timer1->isActive(); }
+
+void TForm1::SetTimerEnabled(bool enabled)
+{
+    if (enabled && !Timer1->isActive())
+        Timer1->start();
+    else if (!enabled)
+        Timer1->stop();
+}
+
+void TForm1::Beep() { qt::Beep(); }
+
+void TForm1::ShowWarning(std::string_view text) { qt::ShowWarningBox(Text(text)); }
+
+SeriesSink& TForm1::Series1() { return *series_[0]; }
+SeriesSink& TForm1::Series2() { return *series_[1]; }
+SeriesSink& TForm1::Series3() { return *series_[2]; }
 
 } // namespace otpor

@@ -1,6 +1,7 @@
 // Program entry: the main window, then the hidden instructions window, then
 // the message loop until the main window closes.
 #include "app/Unit1.h"
+#include "app/Unit2.h"
 #include "platform/qt/Runtime.h"
 
 #include <QApplication>
@@ -11,14 +12,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("otpor-rezanja"));
     otpor::qt::RegisterFallbackFonts();
 
-    otpor::TForm1 form1;
-    // The outer frame at 200, 146, 680 x 574, as the form was laid out.
-    form1.show();
-    const QRect frame = form1.frameGeometry();
-    const QRect client = form1.geometry();
-    const int frameW = frame.width() - client.width();
-    const int frameH = frame.height() - client.height();
-    form1.resize(680 - frameW, 574 - frameH);
-    form1.move(200, 146);
+    otpor::TForm1 form1(otpor::qt::SystemFormatSettings());
+    otpor::TForm2 form2;
+    form1.SetInstructionsWindow(&form2);
+    // Closing the main window ends the program, the instructions with it.
+    QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
+    form1.setAttribute(Qt::WA_QuitOnClose, true);
+    form2.setAttribute(Qt::WA_QuitOnClose, false);
+
+    form1.ShowAtFormGeometry();
+    form2.move(192, 107);
     return QApplication::exec();
 }
