@@ -1,0 +1,256 @@
+// Speed of one tick of the process and of its parts, and the heap
+// allocations one tick makes. The timer gives every tick 50 ms.
+#include "app/TImage.h"
+#include "app/Unit1.h"
+#include "chart/Oscillograph.h"
+#include "chart/TChart.h"
+#include "platform/qt/QImageCanvas.h"
+#include "platform/qt/Runtime.h"
+#include "scene/SceneDrawing.h"
+#include "sim/ForceModel.h"
+#include "sim/InputHandlers.h"
+#include "sim/ProcessCycle.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fstream>
+#include <new>
+#include <string>
+
+// Every heap allocation of the process is counted, so that a benchmark can
+// report how many one tick makes.
+static std::atomic<long> allocations{0};
+
+void* operator new(std::size_t size)
+{
+    ++allocations;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace otpor {
+namespace {
+
+const FormatSettings Comma{",", "."};
+
+// The chart's series as the window feeds them.
+class ChartSink : public SeriesSink {
+public:
+    explicit ChartSink(TChartSeries& s) : s_(s) {}
+    void ClearValues() override { s_.ClearValues(); }
+    void AddPoint(double x, double y, std::string_view label, TColor color) override
+    {
+        s_.AddPoint(x, y, label, color);
+    }
+
+private:
+    TChartSeries& s_;
+};
+
+// Effects that go nowhere, for the logic alone.
+class NullSeries : public SeriesSink {
+public:
+    void ClearValues() override {}
+    void AddPoint(double, double, std::string_view, TColor) override {}
+};
+class NullEffects : public ProcessEffects {
+public:
+    NullSeries series;
+    SeriesSink& Series1() override { return series; }
+    SeriesSink& Series2() override { return series; }
+    SeriesSink& Series3() override { return series; }
+    void DrawWorkpieceAndTool() override {}
+    void DrawForces() override {}
+    bool TimerEnabled() const override { return true; }
+    void SetTimerEnabled(bool) override {}
+    void Beep() override {}
+    void ShowWarning(std::string_view) override {}
+};
+
+void Prepare(SimulationState& s)
+{
+    FormCreate(s);
+    ComboBox1Change(s, 0);
+    ComboBox2Change(s, 0);
+    s.Inputs.WorkMaterial = 1;
+    LoadMaterialCoefficients(s);
+}
+
+void BM_ComputeForces(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    for (auto _ : st)
+        benchmark::DoNotOptimize(ComputeForces(s.Inputs, s.Coefficients));
+}
+BENCHMARK(BM_ComputeForces);
+
+// The logic of one tick: scene motion, forces, arrows, oscillogram, shift.
+void BM_TickLogic(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    int n = 0;
+    for (auto _ : st) {
+        AdvanceProcess(s);
+        ShiftHistories(s);
+        if (++n == 600) { // stay within one pass of the tool
+            st.PauseTiming();
+            NullEffects none;
+            ResetProcess(s, none);
+            n = 0;
+            st.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(s.Osc.OscF1[334]);
+    }
+}
+BENCHMARK(BM_TickLogic);
+
+void BM_FillOscillogram(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    TChart chart;
+    const OscillographSeries series = ConfigureOscillograph(chart);
+    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    for (auto _ : st)
+        FillOscillogram(s, s1, s2, s3);
+}
+BENCHMARK(BM_FillOscillogram);
+
+void BM_ScenePaint(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    AdvanceProcess(s);
+    qt::QImageCanvas canvas(PictureWidth, PictureHeight);
+    for (auto _ : st) {
+        DrawWorkpieceAndTool(canvas, s.Scene);
+        DrawForces(canvas, s.Scene, s.Arrows());
+    }
+}
+BENCHMARK(BM_ScenePaint);
+
+void BM_ChartPaint(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    TChart chart;
+    const OscillographSeries series = ConfigureOscillograph(chart);
+    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    for (int i = 0; i < 400; ++i) {
+        AdvanceProcess(s);
+        FillOscillogram(s, s1, s2, s3);
+        ShiftHistories(s);
+    }
+    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+    for (auto _ : st)
+        chart.Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+}
+BENCHMARK(BM_ChartPaint);
+
+// One whole tick as the running program does it: the timer's handler
+// (logic, fill, scene picture) and the chart's paint that follows.
+void BM_WholeTick(benchmark::State& st)
+{
+    TForm1 form(Comma);
+    form.ComboBox1Change(0);
+    form.ComboBox2Change(0);
+    form.Button2Click();
+    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+    long allocated = 0;
+    long ticks = 0;
+    int n = 0;
+    for (auto _ : st) {
+        const long before = allocations.load();
+        form.Timer1Timer();
+        form.Chart().Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+        allocated += allocations.load() - before;
+        ++ticks;
+        if (++n == 600) {
+            st.PauseTiming();
+            form.Button5Click();
+            n = 0;
+            st.ResumeTiming();
+        }
+    }
+    st.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocated) / ticks);
+}
+BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
+
+// Allocations of the tick's logic and scene picture alone, outside the chart.
+void BM_TickAllocationsOutsideChart(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    qt::QImageCanvas canvas(PictureWidth, PictureHeight);
+    DrawWorkpieceAndTool(canvas, s.Scene);
+    long allocated = 0, ticks = 0;
+    for (auto _ : st) {
+        const long before = allocations.load();
+        AdvanceProcess(s);
+        ShiftHistories(s);
+        DrawWorkpieceAndTool(canvas, s.Scene);
+        DrawForces(canvas, s.Scene, s.Arrows());
+        allocated += allocations.load() - before;
+        ++ticks;
+    }
+    st.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocated) / ticks);
+}
+BENCHMARK(BM_TickAllocationsOutsideChart)->Iterations(600);
+
+long ResidentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::atol(line.c_str() + 6);
+    return -1;
+}
+
+// Resident memory after one and after twenty passes of the tool.
+void BM_ResidentMemoryOverPasses(benchmark::State& st)
+{
+    for (auto _ : st) {
+        TForm1 form(Comma);
+        form.ComboBox1Change(0);
+        form.ComboBox2Change(0);
+        qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+        long afterOne = 0;
+        for (int pass = 1; pass <= 20; ++pass) {
+            form.Button5Click();
+            form.Button2Click();
+            while (form.Timer1->isActive()) {
+                form.Timer1Timer();
+                form.Chart().Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+            }
+            if (pass == 1)
+                afterOne = ResidentKiB();
+        }
+        st.counters["rss_after_1_pass_KiB"] = static_cast<double>(afterOne);
+        st.counters["rss_after_20_passes_KiB"] = static_cast<double>(ResidentKiB());
+    }
+}
+BENCHMARK(BM_ResidentMemoryOverPasses)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace otpor
+
+int main(int argc, char** argv)
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    otpor::qt::RegisterFallbackFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
