@@ -1,6 +1,7 @@
 #include "platform/qt/Rasterizer.h"
 
 #include <algorithm>
+#include <limits>
 #include <cmath>
 
 #if defined(__SSE2__)
@@ -309,8 +310,9 @@ void Rasterizer::FillPolygon(std::span<const TPoint> points, std::uint32_t pixel
             y = std::max(y, edges_[next].FirstRow);
         while (next < edges_.size() && edges_[next].FirstRow <= y)
             active_.push_back(next++);
-        // Rows up to runEnd keep the same edges.
-        i64 runEnd = next < edges_.size() ? edges_[next].FirstRow - 1 : edges_.back().LastRow;
+        // Rows up to runEnd keep the same edges. (The last edge in FirstRow
+        // order need not end last: bounding by it could stall the walk.)
+        i64 runEnd = next < edges_.size() ? edges_[next].FirstRow - 1 : std::numeric_limits<i64>::max();
         for (const std::size_t e : active_)
             runEnd = std::min(runEnd, edges_[e].LastRow);
         if (active_.size() == 2) {
