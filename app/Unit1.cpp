@@ -23,11 +23,14 @@ namespace otpor {
 
 namespace {
 
-constexpr int TimerInterval = 50; // ms per tick
+constexpr int TimerInterval = 50;     // ms per tick
 constexpr int ControlFontPixels = 11; // "Tahoma" 8 pt at 96 dpi
 constexpr int ListItemHeight = 13;
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString Text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 struct SpinSpec {
     int Left, Top, Width;
@@ -79,7 +82,8 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
     list->setCurrentIndex(-1);
     list->setEditText(QString::fromUtf8(prompt));
     list->setGeometry(16, top, 201, 21);
-    list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
+    list->setStyleSheet(
+        QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
     return list;
 }
 
@@ -192,9 +196,9 @@ void TForm1::CreateControls()
     MakeLabel(this, "Label10", 136, 488, "Maksimalna sila, N");
 
     // The tab order of the form.
-    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5, SpinEdit4,
-                        SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7, Button4,   Button5,
-                        ComboBox1, SpinEdit8, ComboBox2, SpinEdit9};
+    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5,
+                        SpinEdit4, SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7,
+                        Button4,   Button5,   ComboBox1, SpinEdit8, ComboBox2, SpinEdit9};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 
@@ -229,7 +233,8 @@ void TForm1::ConnectHandlers()
         spin->OnChange = [this, handler = handler](TSpinEdit*) { (this->*handler)(); };
 
     // A chosen item gives its index; a typed text selects nothing.
-    auto lists = {std::pair{ComboBox1, &TForm1::ComboBox1Change}, std::pair{ComboBox2, &TForm1::ComboBox2Change}};
+    auto lists = {std::pair{ComboBox1, &TForm1::ComboBox1Change},
+                  std::pair{ComboBox2, &TForm1::ComboBox2Change}};
     for (const auto& [list, handler] : lists) {
         connect(list, &QComboBox::activated, this,
                 [this, handler = handler](int index) { qt::Guarded([&] { (this->*handler)(index); }); });
@@ -270,7 +275,10 @@ void TForm1::CreateChart()
     series_[2] = std::make_unique<SeriesAdapter>(&traces.Series3);
 }
 
-TChart& TForm1::Chart() { return Chart1->Chart(); }
+TChart& TForm1::Chart()
+{
+    return Chart1->Chart();
+}
 
 void TForm1::SetLeftAxisMaximum(int maximum)
 {
@@ -280,18 +288,36 @@ void TForm1::SetLeftAxisMaximum(int maximum)
     Chart().LeftAxis.SetMinimum(0);
 }
 
-void TForm1::SeriesAdapter::ClearValues() { series_->ClearValues(); }
+void TForm1::SeriesAdapter::ClearValues()
+{
+    series_->ClearValues();
+}
 
 void TForm1::SeriesAdapter::AddPoint(double x, double y, std::string_view label, TColor color)
 {
     series_->AddPoint(x, y, label, color);
 }
 
-void TForm1::Button1Click() { close(); }
-void TForm1::Button2Click() { StartProcess(State_, *this); }
-void TForm1::Button3Click() { PauseProcess(State_, *this); }
-void TForm1::Button5Click() { ResetProcess(State_, *this); }
-void TForm1::Timer1Timer() { ProcessTick(State_, *this); }
+void TForm1::Button1Click()
+{
+    close();
+}
+void TForm1::Button2Click()
+{
+    StartProcess(State_, *this);
+}
+void TForm1::Button3Click()
+{
+    PauseProcess(State_, *this);
+}
+void TForm1::Button5Click()
+{
+    ResetProcess(State_, *this);
+}
+void TForm1::Timer1Timer()
+{
+    ProcessTick(State_, *this);
+}
 
 void TForm1::Button4Click()
 {
@@ -302,19 +328,55 @@ void TForm1::Button4Click()
     form2_->activateWindow();
 }
 
-static std::string Utf8(const QString& s) { return s.toStdString(); }
+static std::string Utf8(const QString& s)
+{
+    return s.toStdString();
+}
 
-void TForm1::SpinEdit1Change() { Apply(otpor::SpinEdit1Change(State_, Utf8(SpinEdit1->text()), format_)); }
-void TForm1::SpinEdit2Change() { Apply(otpor::SpinEdit2Change(State_, Utf8(SpinEdit2->text()))); }
-void TForm1::SpinEdit3Change() { Apply(otpor::SpinEdit3Change(State_, Utf8(SpinEdit3->text()))); }
-void TForm1::SpinEdit4Change() { Apply(otpor::SpinEdit4Change(State_, Utf8(SpinEdit4->text()))); }
-void TForm1::SpinEdit5Change() { Apply(otpor::SpinEdit5Change(State_, Utf8(SpinEdit5->text()))); }
-void TForm1::SpinEdit6Change() { Apply(otpor::SpinEdit6Change(State_, Utf8(SpinEdit6->text()), format_)); }
-void TForm1::SpinEdit7Change() { Apply(otpor::SpinEdit7Change(State_, Utf8(SpinEdit7->text()))); }
-void TForm1::SpinEdit8Change() { Apply(otpor::SpinEdit8Change(State_, Utf8(SpinEdit8->text()))); }
-void TForm1::SpinEdit9Change() { Apply(otpor::SpinEdit9Change(State_, Utf8(SpinEdit9->text()))); }
-void TForm1::ComboBox1Change(int itemIndex) { otpor::ComboBox1Change(State_, itemIndex); }
-void TForm1::ComboBox2Change(int itemIndex) { otpor::ComboBox2Change(State_, itemIndex); }
+void TForm1::SpinEdit1Change()
+{
+    Apply(otpor::SpinEdit1Change(State_, Utf8(SpinEdit1->text()), format_));
+}
+void TForm1::SpinEdit2Change()
+{
+    Apply(otpor::SpinEdit2Change(State_, Utf8(SpinEdit2->text())));
+}
+void TForm1::SpinEdit3Change()
+{
+    Apply(otpor::SpinEdit3Change(State_, Utf8(SpinEdit3->text())));
+}
+void TForm1::SpinEdit4Change()
+{
+    Apply(otpor::SpinEdit4Change(State_, Utf8(SpinEdit4->text())));
+}
+void TForm1::SpinEdit5Change()
+{
+    Apply(otpor::SpinEdit5Change(State_, Utf8(SpinEdit5->text())));
+}
+void TForm1::SpinEdit6Change()
+{
+    Apply(otpor::SpinEdit6Change(State_, Utf8(SpinEdit6->text()), format_));
+}
+void TForm1::SpinEdit7Change()
+{
+    Apply(otpor::SpinEdit7Change(State_, Utf8(SpinEdit7->text())));
+}
+void TForm1::SpinEdit8Change()
+{
+    Apply(otpor::SpinEdit8Change(State_, Utf8(SpinEdit8->text())));
+}
+void TForm1::SpinEdit9Change()
+{
+    Apply(otpor::SpinEdit9Change(State_, Utf8(SpinEdit9->text())));
+}
+void TForm1::ComboBox1Change(int itemIndex)
+{
+    otpor::ComboBox1Change(State_, itemIndex);
+}
+void TForm1::ComboBox2Change(int itemIndex)
+{
+    otpor::ComboBox2Change(State_, itemIndex);
+}
 
 // --- the effects of the process cycle -------------------------------------
 
@@ -330,7 +392,10 @@ void TForm1::DrawForces()
     Image1->update();
 }
 
-bool TForm1::TimerEnabled() const { return Timer1->isActive(); }
+bool TForm1::TimerEnabled() const
+{
+    return Timer1->isActive();
+}
 
 void TForm1::SetTimerEnabled(bool enabled)
 {
@@ -340,12 +405,27 @@ void TForm1::SetTimerEnabled(bool enabled)
         Timer1->stop();
 }
 
-void TForm1::Beep() { qt::Beep(); }
+void TForm1::Beep()
+{
+    qt::Beep();
+}
 
-void TForm1::ShowWarning(std::string_view text) { qt::ShowWarningBox(Text(text)); }
+void TForm1::ShowWarning(std::string_view text)
+{
+    qt::ShowWarningBox(Text(text));
+}
 
-SeriesSink& TForm1::Series1() { return *series_[0]; }
-SeriesSink& TForm1::Series2() { return *series_[1]; }
-SeriesSink& TForm1::Series3() { return *series_[2]; }
+SeriesSink& TForm1::Series1()
+{
+    return *series_[0];
+}
+SeriesSink& TForm1::Series2()
+{
+    return *series_[1];
+}
+SeriesSink& TForm1::Series3()
+{
+    return *series_[2];
+}
 
 } // namespace otpor

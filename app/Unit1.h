@@ -51,7 +51,8 @@ public:
 
     // The controls, by their names on the form.
     TImage* Image1 = nullptr;
-    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr, *Button5 = nullptr;
+    QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *Button4 = nullptr,
+                *Button5 = nullptr;
     qt::TChartWidget* Chart1 = nullptr;
     QFrame* Panel1 = nullptr;
     QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;

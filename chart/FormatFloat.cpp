@@ -20,7 +20,10 @@ struct Picture {
     bool grouping = false;
 };
 
-bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
+bool IsPlaceholder(char c)
+{
+    return c == '0' || c == '#';
+}
 
 Picture ParsePicture(std::string_view format)
 {

@@ -29,11 +29,14 @@ constexpr const char* FontHeightSample = "W";
 
 int ClampToInt(std::int64_t v)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-int FontHeight(Canvas& canvas) { return canvas.TextHeight(FontHeightSample); }
+int FontHeight(Canvas& canvas)
+{
+    return canvas.TextHeight(FontHeightSample);
+}
 
 } // namespace
 
@@ -204,7 +207,10 @@ double TChartAxis::PixelToValue(int pixel) const
 
 // --- labels --------------------------------------------------------------
 
-bool TChartAxis::IsVerticalAngle(int angle) const { return angle != 0 && angle != StraightAngle; }
+bool TChartAxis::IsVerticalAngle(int angle) const
+{
+    return angle != 0 && angle != StraightAngle;
+}
 
 double TChartAxis::CalcLabelStep(Canvas& canvas) const
 {
@@ -394,7 +400,8 @@ void TChartAxis::DrawTitle(Canvas& canvas)
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
     if (horizontal_) {
         // Centred on the plot, against the plot's side of the title strip.
-        canvas.SetTextAlign({HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
+        canvas.SetTextAlign(
+            {HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
         if (Title.Angle() == 0)
             canvas.TextOut(chart_.PlotXCenter(), titlePos_, Title.Caption());
         else
@@ -515,9 +522,11 @@ void TChartAxis::DrawLabelText(Canvas& canvas, int p, const std::string& text)
     int x = p;
     int y = labelsPos_;
     if (horizontal_) {
-        canvas.SetTextAlign({HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
+        canvas.SetTextAlign(
+            {HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
     } else {
-        canvas.SetTextAlign({otherSide_ ? HorizontalAlign::Left : HorizontalAlign::Right, VerticalAlign::Top});
+        canvas.SetTextAlign(
+            {otherSide_ ? HorizontalAlign::Left : HorizontalAlign::Right, VerticalAlign::Top});
         x = labelsPos_;
         y = p - labelFontHeight_ / 2;
     }

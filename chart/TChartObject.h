@@ -29,8 +29,7 @@ protected:
     }
 
     // Stores the value and tells the owner, but only when it differs.
-    template <class T, class U>
-    void SetProperty(T& field, U&& value)
+    template <class T, class U> void SetProperty(T& field, U&& value)
     {
         if (field != value) {
             field = std::forward<U>(value);

@@ -16,7 +16,10 @@ void TChartPen::Assign(const TChartPen& other)
     SetVisible(other.visible_);
 }
 
-void TChartPen::AssignTo(Canvas& canvas) const { AssignTo(canvas, color_); }
+void TChartPen::AssignTo(Canvas& canvas) const
+{
+    AssignTo(canvas, color_);
+}
 
 void TChartPen::AssignTo(Canvas& canvas, TColor color) const
 {

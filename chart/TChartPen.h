@@ -63,8 +63,7 @@ public:
 // Frames and dividing lines that are off unless switched on.
 class TChartHiddenPen : public TChartPen {
 public:
-    explicit TChartHiddenPen(TChartChangeSink* owner)
-        : TChartPen(owner, clBlack, 1, PenStyle::Solid, false)
+    explicit TChartHiddenPen(TChartChangeSink* owner) : TChartPen(owner, clBlack, 1, PenStyle::Solid, false)
     {
     }
 };

@@ -10,14 +10,38 @@ const std::string NoLabel;
 
 TChartSeries::TChartSeries(std::string name) : name_(std::move(name)) {}
 
-void TChartSeries::SetName(std::string name) { SetProperty(name_, std::move(name)); }
-void TChartSeries::SetActive(bool a) { SetProperty(active_, a); }
-void TChartSeries::SetTitle(std::string title) { SetProperty(title_, std::move(title)); }
-void TChartSeries::SetSeriesColor(TColor c) { SetProperty(seriesColor_, c); }
-void TChartSeries::SetColorEachPoint(bool c) { SetProperty(colorEachPoint_, c); }
-void TChartSeries::SetShowInLegend(bool s) { SetProperty(showInLegend_, s); }
-void TChartSeries::SetHorizAxis(THorizAxis a) { SetProperty(horizAxis_, a); }
-void TChartSeries::SetVertAxis(TVertAxis a) { SetProperty(vertAxis_, a); }
+void TChartSeries::SetName(std::string name)
+{
+    SetProperty(name_, std::move(name));
+}
+void TChartSeries::SetActive(bool a)
+{
+    SetProperty(active_, a);
+}
+void TChartSeries::SetTitle(std::string title)
+{
+    SetProperty(title_, std::move(title));
+}
+void TChartSeries::SetSeriesColor(TColor c)
+{
+    SetProperty(seriesColor_, c);
+}
+void TChartSeries::SetColorEachPoint(bool c)
+{
+    SetProperty(colorEachPoint_, c);
+}
+void TChartSeries::SetShowInLegend(bool s)
+{
+    SetProperty(showInLegend_, s);
+}
+void TChartSeries::SetHorizAxis(THorizAxis a)
+{
+    SetProperty(horizAxis_, a);
+}
+void TChartSeries::SetVertAxis(TVertAxis a)
+{
+    SetProperty(vertAxis_, a);
+}
 
 void TChartSeries::Changed()
 {
@@ -127,7 +151,10 @@ void TChartSeries::DrawSeries(Canvas&) {}
 
 void TChartSeries::DrawLegendSymbol(Canvas&, const TRect&) {}
 
-int TChartSeries::Clicked(int, int) { return -1; }
+int TChartSeries::Clicked(int, int)
+{
+    return -1;
+}
 
 void TChartSeries::CalcHorizMargins(int& left, int& right) const
 {

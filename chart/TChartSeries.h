@@ -107,7 +107,8 @@ public:
     virtual int Clicked(int x, int y);
     // A press on the series; when assigned it takes the press, and the chart
     // starts no zoom or scroll.
-    std::function<void(TChartSeries& series, int valueIndex, TMouseButton button, TShiftState shift, int x, int y)>
+    std::function<void(TChartSeries& series, int valueIndex, TMouseButton button, TShiftState shift, int x,
+                       int y)>
         OnClick;
     // Pixel margins the series wants kept free beside its points (for point
     // markers); none here.
@@ -121,8 +122,7 @@ private:
     friend class TCustomAxisPanel;
     void SetParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
 
-    template <class T, class U>
-    void SetProperty(T& field, U&& value)
+    template <class T, class U> void SetProperty(T& field, U&& value)
     {
         if (field != value) {
             field = std::forward<U>(value);

@@ -10,7 +10,10 @@ TCustomAxisPanel::TCustomAxisPanel()
 {
 }
 
-TCustomAxisPanel::~TCustomAxisPanel() { BeginDestroy(); }
+TCustomAxisPanel::~TCustomAxisPanel()
+{
+    BeginDestroy();
+}
 
 TChartSeries& TCustomAxisPanel::AddSeries(std::unique_ptr<TChartSeries> series)
 {
@@ -36,8 +39,8 @@ std::unique_ptr<TChartSeries> TCustomAxisPanel::RemoveSeries(TChartSeries& serie
 
 int TCustomAxisPanel::ActiveSeriesCount() const
 {
-    return static_cast<int>(std::count_if(series_.begin(), series_.end(),
-                                          [](const std::unique_ptr<TChartSeries>& s) { return s->Active(); }));
+    return static_cast<int>(std::count_if(
+        series_.begin(), series_.end(), [](const std::unique_ptr<TChartSeries>& s) { return s->Active(); }));
 }
 
 std::string TCustomAxisPanel::LegendText(int n) const
@@ -69,7 +72,8 @@ bool TCustomAxisPanel::IsAxisShown(const TChartAxis& axis) const
 
 void TCustomAxisPanel::SetSeparators(const FormatSettings& s)
 {
-    if (s.DecimalSeparator != separators_.DecimalSeparator || s.ThousandSeparator != separators_.ThousandSeparator) {
+    if (s.DecimalSeparator != separators_.DecimalSeparator ||
+        s.ThousandSeparator != separators_.ThousandSeparator) {
         separators_ = s;
         Invalidate();
     }

@@ -23,8 +23,7 @@ public:
     // --- series ------------------------------------------------------------
     // Adopts the series at the end of the list and repaints.
     TChartSeries& AddSeries(std::unique_ptr<TChartSeries> series);
-    template <class T>
-    T& AddSeries(std::unique_ptr<T> series)
+    template <class T> T& AddSeries(std::unique_ptr<T> series)
     {
         T& s = *series;
         AddSeries(std::unique_ptr<TChartSeries>(std::move(series)));

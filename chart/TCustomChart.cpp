@@ -34,13 +34,16 @@ constexpr int LegendHorizGapPercent = 3;
 // The order of SavedAxes.
 enum SavedAxisIndex { SavedTop, SavedLeft, SavedRight, SavedBottom };
 
-TColor Resolved(TColor c) { return IsSystemColor(c) ? ColorToRGB(c) : c; }
+TColor Resolved(TColor c)
+{
+    return IsSystemColor(c) ? ColorToRGB(c) : c;
+}
 
 } // namespace
 
 TCustomChart::TCustomChart()
-    : Title(this), Foot(this), Gradient(this), BackWall(this, BrushStyle::Clear), LeftWall(this, BrushStyle::Solid),
-      BottomWall(this, BrushStyle::Solid), Legend(this)
+    : Title(this), Foot(this), Gradient(this), BackWall(this, BrushStyle::Clear),
+      LeftWall(this, BrushStyle::Solid), BottomWall(this, BrushStyle::Solid), Legend(this)
 {
 }
 
@@ -92,7 +95,8 @@ void TCustomChart::DrawBackground(Canvas& canvas, const TRect& rect)
     if (BorderWidth() > 0) {
         const TColor face = Resolved(Color());
         canvas.Bevel(r, face, face, BorderWidth());
-        r = {r.Left + BorderWidth(), r.Top + BorderWidth(), r.Right - BorderWidth(), r.Bottom - BorderWidth()};
+        r = {r.Left + BorderWidth(), r.Top + BorderWidth(), r.Right - BorderWidth(),
+             r.Bottom - BorderWidth()};
     }
     DrawBevel(canvas, r, BevelInner(), BevelWidth());
 }
@@ -138,8 +142,8 @@ void TCustomChart::GradientFill(Canvas& canvas, const TRect& rect, TColor c1, TC
     // The last band (n = bands - 1) is never painted: with more rows than
     // bands the far edge keeps what was there.
     for (int n = 0; n <= bands - 2; ++n) {
-        const TColor colour = RGB(r1 + MulDiv(dr, n, bands - 1), g1 + MulDiv(dg, n, bands - 1),
-                                  b1 + MulDiv(db, n, bands - 1));
+        const TColor colour =
+            RGB(r1 + MulDiv(dr, n, bands - 1), g1 + MulDiv(dg, n, bands - 1), b1 + MulDiv(db, n, bands - 1));
         const int p = MulDiv(n, span, bands);
         const int q = MulDiv(n + 1, span, bands);
         if (rows)
@@ -187,8 +191,9 @@ TChartSeries* TCustomChart::LegendSeries(int n) const
 
 void TCustomChart::DrawLegend(Canvas& canvas)
 {
-    const TLegendStyle style =
-        Legend.LegendStyle() == lsAuto ? (ActiveSeriesCount() >= 2 ? lsSeries : lsValues) : Legend.LegendStyle();
+    const TLegendStyle style = Legend.LegendStyle() == lsAuto
+                                   ? (ActiveSeriesCount() >= 2 ? lsSeries : lsValues)
+                                   : Legend.LegendStyle();
     const TLegendAlignment alignment = Legend.Alignment();
     if (style != lsSeries || (alignment != laLeft && alignment != laRight))
         return;
@@ -293,7 +298,7 @@ void TCustomChart::TakeLegendRoom(const TRect& box)
     }
     // PlotWidth is still that of the plot before the legend took its part.
     const int gap = Legend.HorizMargin() != 0 ? Legend.HorizMargin()
-                                                : MulDiv(LegendHorizGapPercent, PlotWidth(), int(Percent));
+                                              : MulDiv(LegendHorizGapPercent, PlotWidth(), int(Percent));
     if (left)
         rest.Left += gap;
     else
@@ -320,7 +325,8 @@ void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
         canvas.SetBrushColor(Resolved(title.Brush.Color()));
         canvas.SetBrushStyle(title.Brush.Style());
     }
-    const int frame = (title.Frame.Visible() && title.Frame.Color() != clNoOwnColor) ? title.Frame.Width() : 0;
+    const int frame =
+        (title.Frame.Visible() && title.Frame.Color() != clNoOwnColor) ? title.Frame.Width() : 0;
     const auto& lines = title.Text();
     const int count = static_cast<int>(lines.size());
 
@@ -450,8 +456,8 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y)
     for (TChartAxis* axis : {&TopAxis, &BottomAxis, &LeftAxis, &RightAxis}) {
         if (!IsAxisShown(*axis))
             continue;
-        const bool along = axis->IsHorizontal() ? (plot.Left <= x && x <= plot.Right)
-                                                : (plot.Top <= y && y <= plot.Bottom);
+        const bool along =
+            axis->IsHorizontal() ? (plot.Left <= x && x <= plot.Right) : (plot.Top <= y && y <= plot.Bottom);
         const std::int64_t across = std::int64_t{axis->IsHorizontal() ? y : x} - axis->AxisPos();
         if (along && std::llabs(across) < AxisClickTolerance) {
             part.Part = cpAxis;
@@ -468,7 +474,8 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y)
     return part;
 }
 
-bool TCustomChart::ClickClaimed(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x, int y)
+bool TCustomChart::ClickClaimed(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x,
+                                int y)
 {
     if (part.Part == cpSeries && part.Series->OnClick) {
         part.Series->OnClick(*part.Series, part.PointIndex, button, shift, x, y);
@@ -605,8 +612,8 @@ void TCustomChart::ZoomRect()
                RightAxis.PixelToValue(z.Y1), RightAxis.PixelToValue(z.Y0));
 }
 
-void TCustomChart::ZoomValues(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin,
-                              double leftMax, double rightMin, double rightMax)
+void TCustomChart::ZoomValues(double topMin, double topMax, double bottomMin, double bottomMax,
+                              double leftMin, double leftMax, double rightMin, double rightMax)
 {
     // A further zoom keeps what the first one saved.
     if (!axesSaved_)
@@ -623,8 +630,8 @@ void TCustomChart::ZoomValues(double topMin, double topMax, double bottomMin, do
 void TCustomChart::SaveAxes()
 {
     const auto save = [](const TChartAxis& axis) {
-        return TAxisSavedState{axis.Automatic(), axis.AutomaticMinimum(), axis.AutomaticMaximum(), axis.Minimum(),
-                               axis.Maximum()};
+        return TAxisSavedState{axis.Automatic(), axis.AutomaticMinimum(), axis.AutomaticMaximum(),
+                               axis.Minimum(), axis.Maximum()};
     };
     savedAxes_[SavedTop] = save(TopAxis);
     savedAxes_[SavedLeft] = save(LeftAxis);

@@ -120,8 +120,7 @@ protected:
     void BeginDestroy() { destroying_ = true; }
     bool Destroying() const { return destroying_; }
 
-    template <class T, class U>
-    void SetProperty(T& field, U&& value)
+    template <class T, class U> void SetProperty(T& field, U&& value)
     {
         if (field != value) {
             field = std::forward<U>(value);

@@ -53,7 +53,10 @@ bool IsRowNumber(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
 std::string Choices(const MaterialList& list)
 {
@@ -125,9 +128,15 @@ int FindMaterial(const MaterialList& list, std::string_view text)
 
 } // namespace
 
-int FindWorkMaterial(std::string_view text) { return FindMaterial(WorkList(), text); }
+int FindWorkMaterial(std::string_view text)
+{
+    return FindMaterial(WorkList(), text);
+}
 
-int FindToolMaterial(std::string_view text) { return FindMaterial(ToolList(), text); }
+int FindToolMaterial(std::string_view text)
+{
+    return FindMaterial(ToolList(), text);
+}
 
 std::string ToolMaterialText(int row)
 {

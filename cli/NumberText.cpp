@@ -64,8 +64,14 @@ std::string FormatFixed(double value, int decimals)
     return WithoutNegativeZero(ToChars(value, std::chars_format::fixed, decimals));
 }
 
-std::string FormatFull(double value) { return ToChars(value, std::chars_format::general, FullDigits); }
+std::string FormatFull(double value)
+{
+    return ToChars(value, std::chars_format::general, FullDigits);
+}
 
-std::string FormatShortest(double value) { return ToChars(value); }
+std::string FormatShortest(double value)
+{
+    return ToChars(value);
+}
 
 } // namespace otpor

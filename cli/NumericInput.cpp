@@ -60,7 +60,10 @@ const NumericInput* FindNumericInput(std::string_view name)
     return nullptr;
 }
 
-int IndexOf(const NumericInput& input) { return static_cast<int>(&input - NumericInputs.data()); }
+int IndexOf(const NumericInput& input)
+{
+    return static_cast<int>(&input - NumericInputs.data());
+}
 
 std::string NumericInputNames()
 {

@@ -31,7 +31,10 @@ std::string Capitalised(std::string_view text)
     return out;
 }
 
-std::string YesNo(bool yes) { return yes ? "yes" : "no"; }
+std::string YesNo(bool yes)
+{
+    return yes ? "yes" : "no";
+}
 
 std::string WorkName(const CalcResult& r)
 {

@@ -13,7 +13,10 @@ namespace {
 constexpr std::string_view Option = "--sweep";
 constexpr int MinimumCount = 2;
 
-[[noreturn]] void Refuse(const std::string& why) { throw UsageError(std::string(Option) + ": " + why); }
+[[noreturn]] void Refuse(const std::string& why)
+{
+    throw UsageError(std::string(Option) + ": " + why);
+}
 
 // The counts whose spacing is a whole number of steps over that span.
 std::string FittingCounts(int span)

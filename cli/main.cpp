@@ -4,4 +4,7 @@
 
 #include <iostream>
 
-int main(int argc, char** argv) { return otpor::RunCalc(argc, argv, std::cout, std::cerr); }
+int main(int argc, char** argv)
+{
+    return otpor::RunCalc(argc, argv, std::cout, std::cerr);
+}

@@ -16,9 +16,18 @@ constexpr TColor RGB(int r, int g, int b)
            ((static_cast<TColor>(b) & 0xFFu) << 16);
 }
 
-constexpr int GetRValue(TColor c) { return static_cast<int>(c & 0xFFu); }
-constexpr int GetGValue(TColor c) { return static_cast<int>((c >> 8) & 0xFFu); }
-constexpr int GetBValue(TColor c) { return static_cast<int>((c >> 16) & 0xFFu); }
+constexpr int GetRValue(TColor c)
+{
+    return static_cast<int>(c & 0xFFu);
+}
+constexpr int GetGValue(TColor c)
+{
+    return static_cast<int>((c >> 8) & 0xFFu);
+}
+constexpr int GetBValue(TColor c)
+{
+    return static_cast<int>((c >> 16) & 0xFFu);
+}
 
 inline constexpr TColor clBlack = 0x00000000;
 inline constexpr TColor clWhite = 0x00FFFFFF;
@@ -39,7 +48,10 @@ inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clBtnShadow = 0x80000010;
 inline constexpr TColor clBtnHighlight = 0x80000014;
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == 0x80000000u && c != clNoOwnColor; }
+inline constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) == 0x80000000u && c != clNoOwnColor;
+}
 
 // The palette the system colours resolve to; the Qt layer may replace it with
 // the desktop's own at start.

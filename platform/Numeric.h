@@ -12,7 +12,10 @@ namespace otpor {
 // The program's value of pi, used for every degree-to-radian conversion.
 inline constexpr double Pi = 3.1415;
 
-inline double DegToRad(double degrees) { return degrees * Pi / 180.0; }
+inline double DegToRad(double degrees)
+{
+    return degrees * Pi / 180.0;
+}
 
 // Saturates instead of invoking undefined behaviour: NaN gives 0 and values
 // beyond the 32-bit range give its nearest end. Within range it is exact.
@@ -28,10 +31,16 @@ inline int SaturateToInt(double v)
 }
 
 // Nearest integer, ties to even: Round(210.5) = 210, Round(211.5) = 212.
-inline int Round(double v) { return SaturateToInt(std::nearbyint(v)); }
+inline int Round(double v)
+{
+    return SaturateToInt(std::nearbyint(v));
+}
 
 // Toward zero.
-inline int Trunc(double v) { return SaturateToInt(std::trunc(v)); }
+inline int Trunc(double v)
+{
+    return SaturateToInt(std::trunc(v));
+}
 
 // Multiply then divide with halves rounded away from zero, as the gradient and
 // margin arithmetic do it in one step: MulDiv(127, 160, 161) = 126.

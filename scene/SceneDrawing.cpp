@@ -43,7 +43,10 @@ constexpr TColor BoxColor = RGB(0, 0, 255);
 // Set last so that the next picture starts with a solid brush.
 constexpr TColor FinalBrushColor = RGB(200, 200, 200);
 
-TPoint At(const RingArray& xs, const RingArray& ys, int i) { return {xs[i], ys[i]}; }
+TPoint At(const RingArray& xs, const RingArray& ys, int i)
+{
+    return {xs[i], ys[i]};
+}
 
 void StripPolygon(Canvas& c, TColor color, TPoint a, TPoint b, TPoint d, TPoint e)
 {
@@ -87,13 +90,15 @@ void DrawWorkpieceAndTool(Canvas& c, const SceneGeometry& g)
 
     for (int i = 0; i < StripCount; ++i) {
         const int s = g.StockShade[i] & 0xFF;
-        StripPolygon(c, RGB(s + 20, s, s), At(g.StockFarX, g.StockFarY, i), At(g.StockFarX, g.StockFarY, i + 1),
-                     At(g.StockNearX, g.StockNearY, i + 1), At(g.StockNearX, g.StockNearY, i));
+        StripPolygon(c, RGB(s + 20, s, s), At(g.StockFarX, g.StockFarY, i),
+                     At(g.StockFarX, g.StockFarY, i + 1), At(g.StockNearX, g.StockNearY, i + 1),
+                     At(g.StockNearX, g.StockNearY, i));
     }
     for (int i = 0; i < StripCount; ++i) {
         const int f = g.FaceShade[i] & 0xFF;
-        StripPolygon(c, RGB(f, f, f), At(g.StockNearX, g.StockNearY, i), At(g.StockNearX, g.StockNearY, i + 1),
-                     At(g.TurnedNearX, g.TurnedNearY, i + 1), At(g.TurnedNearX, g.TurnedNearY, i));
+        StripPolygon(c, RGB(f, f, f), At(g.StockNearX, g.StockNearY, i),
+                     At(g.StockNearX, g.StockNearY, i + 1), At(g.TurnedNearX, g.TurnedNearY, i + 1),
+                     At(g.TurnedNearX, g.TurnedNearY, i));
     }
     for (int i = 0; i < StripCount; ++i) {
         const int t = g.TurnedShade[i] & 0xFF;

@@ -75,7 +75,8 @@ void SceneGeometry::BuildToolOutline(const ToolAngles& a)
     ToolPoint[5] = at(X + 48, Y - 18 - static_cast<double>(a.Inclination));
     ToolPoint[6] = at(X + 8, Y + 5 - rakeDrop);
     ToolPoint[7] = at(X + 89 + Round(5 - FixedToolAngle / 3.0), Y + 43);
-    ToolPoint[8] = at(X + 94 - Trunc(std::fabs(a.Approach / 15.0 - 3)) + Round(10 - FixedToolAngle / 1.5), Y + 36);
+    ToolPoint[8] =
+        at(X + 94 - Trunc(std::fabs(a.Approach / 15.0 - 3)) + Round(10 - FixedToolAngle / 1.5), Y + 36);
     ToolPoint[9] = at(X - 38, Y + 48);
     ToolPoint[10] = at(X - 38, Y + 88);
     ToolPoint[11] = at(X - 78, Y + 28);
@@ -84,7 +85,8 @@ void SceneGeometry::BuildToolOutline(const ToolAngles& a)
 
 void SceneGeometry::PlaceTool()
 {
-    ToolX = ClampPx((1 - std::cos(EdgeTilt)) * EdgeReach + (InnerCentreX - 0.82 * TurnedRadius - ToolOffsetX));
+    ToolX =
+        ClampPx((1 - std::cos(EdgeTilt)) * EdgeReach + (InnerCentreX - 0.82 * TurnedRadius - ToolOffsetX));
     ToolY = ClampPx(std::sin(EdgeTilt) * EdgeReach + (0.4 * TurnedRadius + InnerCentreY + ToolOffsetY));
 }
 

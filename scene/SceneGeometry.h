@@ -44,7 +44,7 @@ public:
     // Grey shades of the strips; only the low byte is a colour.
     RingArray StockShade{}, FaceShade{}, TurnedShade{};
 
-    double RingAngle = -0.15; // running angle while a ring is built (rad)
+    double RingAngle = -0.15;  // running angle while a ring is built (rad)
     double AngleStep = 0.1125; // between neighbouring ring points (rad)
     double SpinPhase = 0;      // rotation phase added to every ring angle (rad)
     int SpinSteps = 0;         // how many 0.03 steps SpinPhase has taken (0 ... 6)
@@ -64,11 +64,11 @@ public:
     double ToolOffsetX = 104, ToolOffsetY = 18;
     int FixedToolAngle = 15; // a tool angle no control changes (degrees)
 
-    double EdgeLength = 0;       // main cutting edge T5-T4, px
-    double EdgeDirX = 0;         // (T4.x - T5.x) / EdgeLength
-    double EdgeDirY = 0;         // (T5.y - T4.y) / EdgeLength
-    double SinApproach = 1.0;    // sin of the approach angle
-    double ForceOffset = 0;      // from T4 along the main edge to where the forces act, px
+    double EdgeLength = 0;    // main cutting edge T5-T4, px
+    double EdgeDirX = 0;      // (T4.x - T5.x) / EdgeLength
+    double EdgeDirY = 0;      // (T5.y - T4.y) / EdgeLength
+    double SinApproach = 1.0; // sin of the approach angle
+    double ForceOffset = 0;   // from T4 along the main edge to where the forces act, px
 
     std::array<TPoint, ToolCorners> ToolPoint{};
 

@@ -37,8 +37,9 @@ ForceResults ComputeForces(const CuttingInputs& in, const MaterialCoefficients& 
     const R gamma = in.RakeRad;
     const R lambda = in.InclinationRad;
 
-    f.MainForce = static_cast<double>(Power(a, c.DepthExponent) * c.MaterialCoefficient * Power(s, c.FeedExponent) *
-                                      Power(in.CuttingSpeed, c.SpeedExponent) * c.MismatchFactor * in.RakeFactor);
+    f.MainForce =
+        static_cast<double>(Power(a, c.DepthExponent) * c.MaterialCoefficient * Power(s, c.FeedExponent) *
+                            Power(in.CuttingSpeed, c.SpeedExponent) * c.MismatchFactor * in.RakeFactor);
     f.NormalForce = static_cast<double>(R{0.6} * f.MainForce);
 
     const R sinSum = std::sin(kappa + kappa1);
@@ -55,8 +56,10 @@ ForceResults ComputeForces(const CuttingInputs& in, const MaterialCoefficients& 
     const R pn = f.NormalForce;
 
     f.F1 = static_cast<double>((cosEta * sinG * cosL - sinEta * sinL) * pn + f.MainForce);
-    f.F2 = static_cast<double>((sinEta * cosL * sinK + cosEta * sinG * sinL * sinK + cosEta * cosG * cosK) * pn);
-    f.F3 = static_cast<double>((cosEta * cosG * sinK - sinEta * cosL * cosK - cosEta * sinG * sinL * cosK) * pn);
+    f.F2 =
+        static_cast<double>((sinEta * cosL * sinK + cosEta * sinG * sinL * sinK + cosEta * cosG * cosK) * pn);
+    f.F3 =
+        static_cast<double>((cosEta * cosG * sinK - sinEta * cosL * cosK - cosEta * sinG * sinL * cosK) * pn);
     return f;
 }
 

@@ -51,7 +51,10 @@ void StartProcess(SimulationState& s, ProcessEffects& fx)
     fx.SetTimerEnabled(true);
 }
 
-void PauseProcess(SimulationState&, ProcessEffects& fx) { fx.SetTimerEnabled(false); }
+void PauseProcess(SimulationState&, ProcessEffects& fx)
+{
+    fx.SetTimerEnabled(false);
+}
 
 void AdvanceProcess(SimulationState& s)
 {

@@ -13,13 +13,13 @@ namespace otpor {
 
 // The inputs of the main window, in the units the force model takes.
 struct CuttingInputs {
-    double DepthOfCut = 0.2;  // a, mm (SpinEdit1 / 10)
-    double DepthPx = 1.0;     // DepthOfCut x 5: the depth in the animation, px
-    double Feed = 0.17;       // s, mm per revolution (SpinEdit6 / 100)
-    double CuttingSpeed = 50; // v, m/min
-    int ApproachAngle = 45;   // degrees
-    int RakeAngle = 15;       // degrees
-    int InclinationAngle = 0; // degrees
+    double DepthOfCut = 0.2;        // a, mm (SpinEdit1 / 10)
+    double DepthPx = 1.0;           // DepthOfCut x 5: the depth in the animation, px
+    double Feed = 0.17;             // s, mm per revolution (SpinEdit6 / 100)
+    double CuttingSpeed = 50;       // v, m/min
+    int ApproachAngle = 45;         // degrees
+    int RakeAngle = 15;             // degrees
+    int InclinationAngle = 0;       // degrees
     double AuxApproachAngle = 45.0; // degrees
     double ApproachRad = 45 * 3.1415 / 180;
     double AuxApproachRad = 3.1415 * 45.0 / 180;

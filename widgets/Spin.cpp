@@ -38,27 +38,13 @@ constexpr int SystemBorderHeight = 1;
 
 // 9 x 6, olive background, the triangle's rows 1, 3, 5 and 7 pixels wide.
 const char* const SpinUpXpm[] = {
-    "9 6 2 1",
-    ". c #808000",
-    "# c #000000",
-    ".........",
-    "....#....",
-    "...###...",
-    "..#####..",
-    ".#######.",
-    ".........",
+    "9 6 2 1",   ". c #808000", "# c #000000", ".........", "....#....",
+    "...###...", "..#####..",   ".#######.",   ".........",
 };
 
 const char* const SpinDownXpm[] = {
-    "9 6 2 1",
-    ". c #808000",
-    "# c #000000",
-    ".........",
-    ".#######.",
-    "..#####..",
-    "...###...",
-    "....#....",
-    ".........",
+    "9 6 2 1",   ". c #808000", "# c #000000", ".........", ".#######.",
+    "..#####..", "...###...",   "....#....",   ".........",
 };
 
 // The glyph with every pixel of its bottom-left pixel's colour made clear.
@@ -79,12 +65,21 @@ QPixmap TransparentGlyph(const QPixmap& glyph)
 
 } // namespace
 
-QPixmap SpinUpGlyph() { return QPixmap(SpinUpXpm); }
-QPixmap SpinDownGlyph() { return QPixmap(SpinDownXpm); }
+QPixmap SpinUpGlyph()
+{
+    return QPixmap(SpinUpXpm);
+}
+QPixmap SpinDownGlyph()
+{
+    return QPixmap(SpinDownXpm);
+}
 
 // --- TTimerSpeedButton --------------------------------------------------------
 
-TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
+TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void TTimerSpeedButton::SetGlyph(const QPixmap& glyph)
 {
@@ -257,7 +252,10 @@ TSpinEdit::TSpinEdit(QWidget* parent, const FormatSettings& format)
     UpdateLayout();
 }
 
-int TSpinEdit::Value() const { return TryStrToInt(text().toStdString()).value_or(minValue_); }
+int TSpinEdit::Value() const
+{
+    return TryStrToInt(text().toStdString()).value_or(minValue_);
+}
 
 void TSpinEdit::SetValue(int value)
 {
@@ -302,8 +300,14 @@ void TSpinEdit::SetCtl3D(bool on)
     UpdateLayout();
 }
 
-void TSpinEdit::StepUp() { Step(increment_); }
-void TSpinEdit::StepDown() { Step(-static_cast<long long>(increment_)); }
+void TSpinEdit::StepUp()
+{
+    Step(increment_);
+}
+void TSpinEdit::StepDown()
+{
+    Step(-static_cast<long long>(increment_));
+}
 
 void TSpinEdit::Step(long long delta)
 {
@@ -367,9 +371,8 @@ void TSpinEdit::KeyPress(QKeyEvent* event)
     const bool shortcut =
         modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
     const QString typed = event->text();
-    if (!shortcut && typed != decimalSeparator_ && !std::all_of(typed.begin(), typed.end(), [this](QChar c) {
-            return IsValidChar(c);
-        })) {
+    if (!shortcut && typed != decimalSeparator_ &&
+        !std::all_of(typed.begin(), typed.end(), [this](QChar c) { return IsValidChar(c); })) {
         event->accept();
         qt::Beep();
         return;
@@ -476,8 +479,8 @@ void TSpinEdit::UpdateLayout()
     const int textLeft = client.left();
     const int textRight = std::max(textLeft, client.left() + client.width() - ButtonPairWidth - TextGap);
     const int left = std::clamp(textLeft - contents.left(), 0, std::max(0, contents.width()));
-    const int right = std::clamp(contents.left() + contents.width() - textRight, 0,
-                                 std::max(0, contents.width() - left));
+    const int right =
+        std::clamp(contents.left() + contents.width() - textRight, 0, std::max(0, contents.width() - left));
     setTextMargins(left, 0, right, 0);
 }
 

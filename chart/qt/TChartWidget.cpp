@@ -57,7 +57,10 @@ TChartWidget::TChartWidget(QWidget* parent, std::unique_ptr<TChart> chart)
     chart_->SetOnInvalidate([this] { RequestPaint(); });
 }
 
-TChartWidget::~TChartWidget() { chart_->SetOnInvalidate({}); }
+TChartWidget::~TChartWidget()
+{
+    chart_->SetOnInvalidate({});
+}
 
 void TChartWidget::RequestPaint()
 {
@@ -79,8 +82,8 @@ void TChartWidget::Paint()
     const int h = height();
     if (w <= 0 || h <= 0)
         return;
-    const bool current = picture_ && chart_->Buffered() && !chart_->BufferStale() &&
-                         picture_->Width() == w && picture_->Height() == h;
+    const bool current = picture_ && chart_->Buffered() && !chart_->BufferStale() && picture_->Width() == w &&
+                         picture_->Height() == h;
     if (!current) {
         if (!picture_)
             picture_.emplace(w, h);

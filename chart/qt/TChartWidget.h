@@ -18,7 +18,8 @@ namespace otpor::qt {
 
 class TChartWidget : public QWidget {
 public:
-    explicit TChartWidget(QWidget* parent = nullptr, std::unique_ptr<TChart> chart = std::make_unique<TChart>());
+    explicit TChartWidget(QWidget* parent = nullptr,
+                          std::unique_ptr<TChart> chart = std::make_unique<TChart>());
     ~TChartWidget() override;
 
     TChart& Chart() { return *chart_; }

@@ -18,8 +18,7 @@ void ReportException(std::exception_ptr error) noexcept;
 void SetErrorReportHook(void (*hook)(const std::string& message));
 
 // Runs f; a failure is reported and swallowed. Returns whether f completed.
-template <class F>
-bool Guarded(F&& f) noexcept
+template <class F> bool Guarded(F&& f) noexcept
 {
     try {
         std::forward<F>(f)();

@@ -23,7 +23,10 @@ std::uint32_t ToPixel(TColor c)
     return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
 }
 
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+QRect ToQRect(const TRect& r)
+{
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
 
 QString ToQString(std::string_view text)
 {
@@ -53,9 +56,15 @@ bool NearClip(const TRect& clip, i64 left, i64 top, i64 width, i64 height, i64 s
 
 } // namespace
 
-QImageCanvas::QImageCanvas(int width, int height) { SetSize(width, height); }
+QImageCanvas::QImageCanvas(int width, int height)
+{
+    SetSize(width, height);
+}
 
-QImageCanvas::~QImageCanvas() { ClosePainter(); }
+QImageCanvas::~QImageCanvas()
+{
+    ClosePainter();
+}
 
 void QImageCanvas::SetSize(int width, int height)
 {
@@ -66,7 +75,10 @@ void QImageCanvas::SetSize(int width, int height)
     raster_.Attach(nullptr, 0, 0, 0);
 }
 
-void QImageCanvas::EndFrame() { ClosePainter(); }
+void QImageCanvas::EndFrame()
+{
+    ClosePainter();
+}
 
 void QImageCanvas::ClosePainter()
 {
@@ -139,7 +151,10 @@ const QFontMetrics& QImageCanvas::Metrics()
     return *metrics_;
 }
 
-bool QImageCanvas::PenVisible() const { return Pen().Style != PenStyle::Clear; }
+bool QImageCanvas::PenVisible() const
+{
+    return Pen().Style != PenStyle::Clear;
+}
 
 RasterOp QImageCanvas::CurrentOp() const
 {
@@ -311,9 +326,15 @@ void QImageCanvas::RotatedTextOut(int x, int y, std::string_view text, int angle
     painter->resetTransform();
 }
 
-int QImageCanvas::TextWidth(std::string_view text) { return Metrics().horizontalAdvance(ToQString(text)); }
+int QImageCanvas::TextWidth(std::string_view text)
+{
+    return Metrics().horizontalAdvance(ToQString(text));
+}
 
-int QImageCanvas::TextHeight(std::string_view) { return Metrics().height(); }
+int QImageCanvas::TextHeight(std::string_view)
+{
+    return Metrics().height();
+}
 
 void QImageCanvas::BandFill(int x, int y, int w, int h, TColor color)
 {

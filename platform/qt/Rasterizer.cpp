@@ -1,8 +1,8 @@
 #include "platform/qt/Rasterizer.h"
 
 #include <algorithm>
-#include <limits>
 #include <cmath>
+#include <limits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -17,7 +17,10 @@ using u64 = std::uint64_t;
 
 constexpr std::uint32_t OpaqueAlpha = 0xFF000000u;
 
-std::uint32_t NotXor(std::uint32_t src, std::uint32_t dst) { return ~(src ^ dst) | OpaqueAlpha; }
+std::uint32_t NotXor(std::uint32_t src, std::uint32_t dst)
+{
+    return ~(src ^ dst) | OpaqueAlpha;
+}
 
 // A run of one pixel value. The compiler leaves a plain loop scalar at the
 // optimisation level we build with, which makes a whole-picture fill several
@@ -34,7 +37,10 @@ void FillPixels(std::uint32_t* p, i64 n, std::uint32_t pixel)
         *p++ = pixel;
 }
 
-u64 Magnitude(i64 v) { return static_cast<u64>(v < 0 ? -v : v); }
+u64 Magnitude(i64 v)
+{
+    return static_cast<u64>(v < 0 ? -v : v);
+}
 
 // Pixels whose point x lies in [from, to), limited to [lo, hi) so that
 // no out-of-range double is ever converted.
@@ -64,9 +70,15 @@ void Rasterizer::Attach(std::uint32_t* bits, std::ptrdiff_t stride, int width, i
     RemoveClip();
 }
 
-void Rasterizer::SetClip(const TRect& r) { clip_ = Intersect(r, TRect{0, 0, width_, height_}); }
+void Rasterizer::SetClip(const TRect& r)
+{
+    clip_ = Intersect(r, TRect{0, 0, width_, height_});
+}
 
-void Rasterizer::RemoveClip() { clip_ = TRect{0, 0, width_, height_}; }
+void Rasterizer::RemoveClip()
+{
+    clip_ = TRect{0, 0, width_, height_};
+}
 
 void Rasterizer::Put(i64 x, i64 y, std::uint32_t pixel, RasterOp op)
 {

@@ -54,7 +54,10 @@ void Beep()
         QApplication::beep();
 }
 
-void SetBeepHook(std::function<void()> hook) { BeepHook() = std::move(hook); }
+void SetBeepHook(std::function<void()> hook)
+{
+    BeepHook() = std::move(hook);
+}
 
 void ShowWarningBox(const QString& text)
 {
@@ -66,7 +69,10 @@ void ShowErrorBox(const QString& text)
     ShowCenteredBox(QMessageBox::Critical, QApplication::applicationName(), text);
 }
 
-void SetErrorReportHook(void (*hook)(const std::string&)) { errorHook = hook; }
+void SetErrorReportHook(void (*hook)(const std::string&))
+{
+    errorHook = hook;
+}
 
 void ReportException(std::exception_ptr error) noexcept
 {

@@ -21,7 +21,10 @@ namespace otpor {
 namespace {
 
 std::vector<std::string> errors;
-void RecordError(const std::string& message) { errors.push_back(message); }
+void RecordError(const std::string& message)
+{
+    errors.push_back(message);
+}
 
 // Answers the next modal box: records its text and icon, runs `meanwhile`
 // inside the box's own message loop, then presses its one button.

@@ -140,8 +140,8 @@ TEST_F(Robustness, RandomSessionsKeepTheProgramSound)
                 break;
             }
             case 1: { // paste a text, unfiltered
-                const char* texts[] = {"", "-", "+", "$", "0x", "2147483648", "0", "-0", "abc", "99999999",
-                                       "-7", "12", "$1F"};
+                const char* texts[] = {"",   "-",   "+",        "$",  "0x", "2147483648", "0",
+                                       "-0", "abc", "99999999", "-7", "12", "$1F"};
                 spin->setText(QString::fromLatin1(texts[pick(13)]));
                 break;
             }
@@ -173,7 +173,8 @@ TEST_F(Robustness, RandomSessionsKeepTheProgramSound)
                 break;
             case 7:
                 form->Button2->click();
-                mayRun = mayRun || (form->State().Inputs.WorkMaterial != 0 && form->State().Inputs.ToolMaterial != 0);
+                mayRun = mayRun ||
+                         (form->State().Inputs.WorkMaterial != 0 && form->State().Inputs.ToolMaterial != 0);
                 break;
             case 8:
                 form->Button3->click();

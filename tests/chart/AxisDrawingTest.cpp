@@ -43,8 +43,14 @@ bool IsVerticalGridLine(const CanvasCall& c)
     return c.Kind == CallKind::Line && c.Pen.Style == PenStyle::Dot && c.Points[0].X == c.Points[1].X;
 }
 
-bool IsLeftLabel(const CanvasCall& c) { return c.Align.Horizontal == HorizontalAlign::Right; }
-bool IsBottomLabel(const CanvasCall& c) { return c.Align.Horizontal == HorizontalAlign::Center && c.Points[0].Y == 131; }
+bool IsLeftLabel(const CanvasCall& c)
+{
+    return c.Align.Horizontal == HorizontalAlign::Right;
+}
+bool IsBottomLabel(const CanvasCall& c)
+{
+    return c.Align.Horizontal == HorizontalAlign::Center && c.Points[0].Y == 131;
+}
 
 std::vector<int> Ys(const std::vector<CanvasCall>& calls)
 {
@@ -68,7 +74,8 @@ TEST(AxisDrawing, ForceAxisLabelsEveryTwoHundredWithGridInsideAndThreeMinorTicks
     osc.Paint();
 
     EXPECT_EQ(osc.Texts(IsLeftLabel), (std::vector<std::string>{"1.000", "800", "600", "400", "200", "0"}));
-    const auto labels = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsLeftLabel(c); });
+    const auto labels =
+        osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsLeftLabel(c); });
     for (const auto& l : labels) {
         EXPECT_EQ(l.Points[0].X, 54);
         EXPECT_EQ(l.Align.Vertical, VerticalAlign::Top);
@@ -114,7 +121,8 @@ TEST(AxisDrawing, LengthAxisLabelsTheOscillogramFromZeroDownInTwenties)
     EXPECT_EQ(osc.chart.BottomAxis.RangeMin(), -100.2);
 
     EXPECT_EQ(osc.Texts(IsBottomLabel), (std::vector<std::string>{"0", "-20", "-40", "-60", "-80", "-100"}));
-    const auto labels = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsBottomLabel(c); });
+    const auto labels =
+        osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsBottomLabel(c); });
     EXPECT_EQ(labels[0].Points[0].X, 429);
     EXPECT_EQ(labels[1].Points[0].X, 355);
 
@@ -132,7 +140,8 @@ TEST(AxisDrawing, AnEmptyLengthAxisShowsASingleZeroAtThePlotCentre)
 {
     OscillographWithoutLegend osc;
     osc.Paint();
-    const auto labels = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsBottomLabel(c); });
+    const auto labels =
+        osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && IsBottomLabel(c); });
     ASSERT_EQ(labels.size(), 1u);
     EXPECT_EQ(labels[0].Text, "0");
     EXPECT_EQ(labels[0].Points[0].X, osc.chart.PlotXCenter());
@@ -157,9 +166,9 @@ TEST(AxisDrawing, TooManyStepsDrawNoLabelsTicksOrGridButTheLineAndTitle)
     EXPECT_EQ(axisX, 72);
     EXPECT_TRUE(osc.Texts(IsLeftLabel).empty());
     EXPECT_TRUE(osc.Calls(IsHorizontalGridLine).empty());
-    EXPECT_TRUE(osc.Calls([&](const CanvasCall& c) {
-                       return c.Kind == CallKind::Line && c.Points[0].X == axisX - 1;
-                   }).empty());
+    EXPECT_TRUE(
+        osc.Calls([&](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Points[0].X == axisX - 1; })
+            .empty());
 
     const auto line = osc.Lines(PenStyle::Solid, 2);
     ASSERT_EQ(line.size(), 2u);
@@ -175,17 +184,18 @@ TEST(AxisDrawing, WithoutLabelsTicksThatFollowLabelsVanishToo)
     const int axisX = osc.chart.LeftAxis.AxisPos();
     EXPECT_TRUE(osc.Texts(IsLeftLabel).empty());
     EXPECT_TRUE(osc.Calls(IsHorizontalGridLine).empty());
-    EXPECT_TRUE(osc.Calls([&](const CanvasCall& c) {
-                       return c.Kind == CallKind::Line && c.Points[0].X == axisX - 1;
-                   }).empty());
+    EXPECT_TRUE(
+        osc.Calls([&](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Points[0].X == axisX - 1; })
+            .empty());
 
     // Ticks for every step once they no longer follow the labels.
     osc.chart.LeftAxis.SetTickOnLabelsOnly(false);
     osc.Paint();
     EXPECT_EQ(osc.Calls([&](const CanvasCall& c) {
-                     return c.Kind == CallKind::Line && c.Pen.Style == PenStyle::Solid && c.Points[0].X == axisX - 1 &&
-                            c.Points[1].X == axisX - 5;
-                 }).size(),
+                     return c.Kind == CallKind::Line && c.Pen.Style == PenStyle::Solid &&
+                            c.Points[0].X == axisX - 1 && c.Points[1].X == axisX - 5;
+                 })
+                  .size(),
               6u);
     EXPECT_EQ(osc.Calls(IsHorizontalGridLine).size(), 4u);
 }
@@ -203,7 +213,8 @@ TEST(AxisDrawing, TitlesStandBesideTheirStripsAndAxisLinesAlongThePlot)
     EXPECT_EQ(rotated[0].Font.Name, "Tahoma");
     EXPECT_EQ(rotated[0].Font.Color, clBlack);
 
-    const auto bottom = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text == "Dužina, mm"; });
+    const auto bottom =
+        osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text == "Dužina, mm"; });
     ASSERT_EQ(bottom.size(), 1u);
     EXPECT_EQ(bottom[0].Points[0], (TPoint{244, 145}));
     EXPECT_EQ(bottom[0].Align, (TextAlign{HorizontalAlign::Center, VerticalAlign::Top}));

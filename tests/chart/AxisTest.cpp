@@ -110,7 +110,8 @@ TEST(AxisProperties, RefusedValuesRaiseTheirMessageAndLeaveTheAxisUnchanged)
                                  "Axis increment must be >= 0");
     EXPECT_EQ(axis.Increment(), 0);
 
-    ExpectRefused<AxisException>([&] { axis.SetLabelsSeparation(-1); }, "Labels Separation % must be greater than 0");
+    ExpectRefused<AxisException>([&] { axis.SetLabelsSeparation(-1); },
+                                 "Labels Separation % must be greater than 0");
     EXPECT_EQ(axis.LabelsSeparation(), 10);
     axis.SetLabelsSeparation(0);
     EXPECT_EQ(axis.LabelsSeparation(), 0);

@@ -23,7 +23,8 @@ TEST(ChartLayout, OnePercentMarginsOnTheOscillographLeaveFourAndTwoPixels)
 {
     TChart chart;
     chart.SetBounds(0, 0, 433, 161);
-    for (auto set : {&TChart::SetMarginLeft, &TChart::SetMarginTop, &TChart::SetMarginRight, &TChart::SetMarginBottom})
+    for (auto set :
+         {&TChart::SetMarginLeft, &TChart::SetMarginTop, &TChart::SetMarginRight, &TChart::SetMarginBottom})
         (chart.*set)(1);
     RecordingCanvas canvas;
     chart.Draw(canvas, chart.ClientRect());
@@ -44,7 +45,8 @@ TEST(ChartLayout, TitleAndAxesTakeTheirStripsOffThePlot)
     // "Oscilograf": 60 px wide, 14 px high, centred at its top over the
     // plot that the legend left: 4 ... 374 (its box starts at 387, 13 px
     // before it the plot ends).
-    const auto title = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text == "Oscilograf"; });
+    const auto title =
+        osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text == "Oscilograf"; });
     ASSERT_EQ(title.size(), 1u);
     EXPECT_EQ(title[0].Points[0], (TPoint{159, 2}));
     EXPECT_EQ(title[0].Font.Name, "Tahoma");
@@ -201,11 +203,14 @@ TEST(ChartPaint, DrawsBackgroundLegendTitleWallAxesAndTracesInThatOrderAndResets
     const auto legend = FirstIndex(canvas, CallKind::Rectangle);
     const auto item = index(text("F1"));
     const auto title = index(text("Oscilograf"));
-    const auto wall = index([&](const CanvasCall& c) { return c.Kind == CallKind::Rectangle && c.Box.Left == 60; });
-    const auto axisLine = index([](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Pen.Width == 2; });
+    const auto wall =
+        index([&](const CanvasCall& c) { return c.Kind == CallKind::Rectangle && c.Box.Left == 60; });
+    const auto axisLine =
+        index([](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Pen.Width == 2; });
     // Not the legend's aqua sample, which lies right of the plot.
     const auto trace = index([&](const CanvasCall& c) {
-        return c.Kind == CallKind::Line && c.Pen.Color == clAqua && c.Points[1].X <= osc.chart.PlotRect().Right;
+        return c.Kind == CallKind::Line && c.Pen.Color == clAqua &&
+               c.Points[1].X <= osc.chart.PlotRect().Right;
     });
     EXPECT_LT(band, bevel);
     EXPECT_LT(bevel, legend);
@@ -357,7 +362,8 @@ TEST(Legend, RefusesPercentagesOutsideTheirRangeAndKeepsTheOldValue)
                                          "Legend Color Width must be between 0 and 100 %");
     test::ExpectRefused<LegendException>([&] { chart.Legend.SetTopPos(-1); },
                                          "Top Legend Position must be between 0 and 100 %");
-    test::ExpectRefused<LegendException>([&] { chart.Legend.SetFirstValue(-1); }, "First Legend Value must be > 0");
+    test::ExpectRefused<LegendException>([&] { chart.Legend.SetFirstValue(-1); },
+                                         "First Legend Value must be > 0");
     EXPECT_EQ(chart.Legend.ColorWidth(), 12);
     EXPECT_EQ(chart.Legend.TopPos(), 10);
     EXPECT_EQ(chart.Legend.FirstValue(), 0);

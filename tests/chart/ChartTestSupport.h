@@ -18,8 +18,7 @@
 namespace otpor::test {
 
 // Runs f, which must fail with an exception of type E carrying message.
-template <class E, class F>
-void ExpectRefused(F&& f, const std::string& message)
+template <class E, class F> void ExpectRefused(F&& f, const std::string& message)
 {
     try {
         f();

@@ -17,7 +17,9 @@ constexpr TRect ProgramLegendRect{387, 26, 424, 70};
 
 std::vector<CanvasCall> LegendTexts(const PaintedOscillograph& osc)
 {
-    return osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::TextOut && c.Text.size() == 2 && c.Text[0] == 'F'; });
+    return osc.Calls([](const CanvasCall& c) {
+        return c.Kind == CallKind::TextOut && c.Text.size() == 2 && c.Text[0] == 'F';
+    });
 }
 
 TEST(Legend, ListsTheTracesInSeriesOrderWithTheirSeriesColoursBesideThePlot)
@@ -49,7 +51,8 @@ TEST(Legend, ListsTheTracesInSeriesOrderWithTheirSeriesColoursBesideThePlot)
 
     // Shadow 3 px right of and below the grey box with its black frame.
     const auto fills = osc.canvas.CallsOf(CallKind::FillRect);
-    const auto shadow = std::find_if(fills.begin(), fills.end(), [](const CanvasCall& c) { return c.Box.Left == 390; });
+    const auto shadow =
+        std::find_if(fills.begin(), fills.end(), [](const CanvasCall& c) { return c.Box.Left == 390; });
     ASSERT_NE(shadow, fills.end());
     EXPECT_EQ(shadow->Box, (TRect{390, 29, 428, 74}));
     EXPECT_EQ(shadow->Brush, (Brush{clBlack, BrushStyle::Solid}));

@@ -24,8 +24,14 @@ void* operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
 #pragma GCC diagnostic pop
 
 namespace otpor {
@@ -107,7 +113,8 @@ TEST(LineSeries, EntersAtTheLeftEdgeAtTheInterpolatedHeightAndLeavesToThePointBe
     plot.series.AddPoint(400, 0);
     // At X 0, halfway from (-10, 0) to (10, 20): 10 N, y 115. Up to the first
     // point at or beyond the right edge, which the clip cuts.
-    EXPECT_EQ(plot.Segments(), (Segments{{{60, 115}, {70, 105}}, {{70, 105}, {360, 105}}, {{360, 105}, {390, 75}}}));
+    EXPECT_EQ(plot.Segments(),
+              (Segments{{{60, 115}, {70, 105}}, {{70, 105}, {360, 105}}, {{360, 105}, {390, 75}}}));
 
     // Entering from a point without a colour draws no entry.
     plot.series.ClearValues();
@@ -245,12 +252,12 @@ TEST(LineSeries, LegendSampleIsALineInTheSeriesColourAcrossTheMiddle)
 TEST(LineSeries, IsHitOnItsPointsAndWithinAboutAPixelOfItsSegmentsInsideThePlot)
 {
     UnitPlot plot;
-    plot.series.AddPoint(10, 10);           // (70, 115)
-    plot.series.AddPoint(30, 30);           // (90, 95), after a diagonal
-    plot.series.AddPoint(50, 30);           // (110, 95)
+    plot.series.AddPoint(10, 10);             // (70, 115)
+    plot.series.AddPoint(30, 30);             // (90, 95), after a diagonal
+    plot.series.AddPoint(50, 30);             // (110, 95)
     plot.series.AddPoint(60, 30, "", clNone); // (120, 95), not drawn
-    plot.series.AddPoint(80, 30);           // (140, 95)
-    plot.series.AddPoint(420, 200);         // (480, -75), beyond the plot's top right
+    plot.series.AddPoint(80, 30);             // (140, 95)
+    plot.series.AddPoint(420, 200);           // (480, -75), beyond the plot's top right
     EXPECT_EQ(plot.series.Clicked(70, 115), 0);
     EXPECT_EQ(plot.series.Clicked(80, 105), 1);
     EXPECT_EQ(plot.series.Clicked(81, 105), -1); // 0.7 px off the diagonal

@@ -8,7 +8,10 @@
 namespace otpor {
 namespace {
 
-std::vector<double> Values(const TChartValueList& list) { return {list.Values().begin(), list.Values().end()}; }
+std::vector<double> Values(const TChartValueList& list)
+{
+    return {list.Values().begin(), list.Values().end()};
+}
 
 TEST(Series, KeepsPointsInAscendingXAndMovesYColourAndLabelAlong)
 {

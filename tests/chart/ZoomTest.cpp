@@ -34,7 +34,10 @@ struct RunningOscillograph : test::PaintedOscillograph {
     void Zoom() { Drag(mbLeft, {100, 40}, {}, {150, 80}); }
 
     // Both value ends of an axis.
-    static std::pair<double, double> Range(const TChartAxis& axis) { return {axis.Minimum(), axis.Maximum()}; }
+    static std::pair<double, double> Range(const TChartAxis& axis)
+    {
+        return {axis.Minimum(), axis.Maximum()};
+    }
     static bool AnyAutomatic(const TChartAxis& axis)
     {
         return axis.Automatic() || axis.AutomaticMinimum() || axis.AutomaticMaximum();
@@ -51,7 +54,10 @@ struct RunningOscillograph : test::PaintedOscillograph {
 };
 
 // Value width of n px on the length axis (-100.2 ... 0 over 314 px).
-double LengthOf(int px) { return px * 100.2 / 314; }
+double LengthOf(int px)
+{
+    return px * 100.2 / 314;
+}
 
 TEST(Zoom, ADragToTheLowerRightZoomsAllFourAxesToItsCornersAndClearsTheirAutomaticFlags)
 {
@@ -70,7 +76,8 @@ TEST(Zoom, ADragToTheLowerRightZoomsAllFourAxesToItsCornersAndClearsTheirAutomat
     EXPECT_DOUBLE_EQ(osc.chart.BottomAxis.Maximum(), -100.2 + LengthOf(90));
     EXPECT_DOUBLE_EQ(osc.chart.LeftAxis.Minimum(), 1000 - 59 * 1000.0 / 104);
     EXPECT_DOUBLE_EQ(osc.chart.LeftAxis.Maximum(), 1000 - 19 * 1000.0 / 104);
-    for (const TChartAxis* axis : {&osc.chart.TopAxis, &osc.chart.LeftAxis, &osc.chart.RightAxis, &osc.chart.BottomAxis})
+    for (const TChartAxis* axis :
+         {&osc.chart.TopAxis, &osc.chart.LeftAxis, &osc.chart.RightAxis, &osc.chart.BottomAxis})
         EXPECT_FALSE(RunningOscillograph::AnyAutomatic(*axis));
     // The top and right axes map nothing: their corners are 0, widened.
     EXPECT_EQ(RunningOscillograph::Range(osc.chart.TopAxis), std::make_pair(0.0, 1e-10));
@@ -100,7 +107,8 @@ TEST(Zoom, ABandOfSixteenPixelsOrLessDoesNothingAndTheOtherDirectionsUndo)
         osc.ExpectStartScale();
     }
 
-    const std::pair<TPoint, TPoint> undos[] = {{{150, 80}, {100, 40}}, {{100, 80}, {150, 40}}, {{150, 40}, {100, 80}}};
+    const std::pair<TPoint, TPoint> undos[] = {
+        {{150, 80}, {100, 40}}, {{100, 80}, {150, 40}}, {{150, 40}, {100, 80}}};
     for (const auto& [from, to] : undos) {
         osc.Zoom();
         osc.Paint();
@@ -142,7 +150,7 @@ TEST(Zoom, OnlyPressesOnTheTracesTheAxesAndThePlotStartAGesture)
     const TLineSeries& f3 = osc.series.Series3;
     const TChartClickedPart series = osc.chart.ClickedPart(f3.XScreenPos(57), f3.YScreenPos(57));
     EXPECT_EQ(series.Part, cpSeries);
-    EXPECT_EQ(series.Series, &f3); // the last drawn lies on top
+    EXPECT_EQ(series.Series, &f3);         // the last drawn lies on top
     EXPECT_NEAR(series.PointIndex, 57, 1); // samples lie less than a pixel apart
 
     // Legend (387 ... 424 x 26 ... 70) and title (4 ... 374 x 2 ... 16).
@@ -254,7 +262,9 @@ TEST(Zoom, AZoomedViewKeepsItsRangesWhileTheTracesAreRefilled)
     // past the right one, and cut off by the clip.
     const auto clips = osc.canvas.CallsOf(CallKind::ClipRect);
     ASSERT_EQ(clips.size(), 3u);
-    const auto traces = osc.Calls([](const CanvasCall& c) { return c.Kind == CallKind::Line && c.Pen.Color == clAqua && c.Points[0].Y > 125; });
+    const auto traces = osc.Calls([](const CanvasCall& c) {
+        return c.Kind == CallKind::Line && c.Pen.Color == clAqua && c.Points[0].Y > 125;
+    });
     ASSERT_FALSE(traces.empty());
     EXPECT_EQ(traces.front().Points[0].X, osc.chart.PlotRect().Left);
     EXPECT_GE(traces.back().Points[1].X, 374);

@@ -14,7 +14,10 @@ const NumericInput& Input(std::string_view name)
     return *input;
 }
 
-int Control(std::string_view name, std::string_view text) { return ToControlValue(Input(name), text, "--x"); }
+int Control(std::string_view name, std::string_view text)
+{
+    return ToControlValue(Input(name), text, "--x");
+}
 
 // The message of the refusal, or "" when the text is taken.
 std::string Refusal(std::string_view name, std::string_view text)

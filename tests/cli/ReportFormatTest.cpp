@@ -1,5 +1,5 @@
-#include "cli/MaterialChoice.h"
 #include "cli/ReportFormat.h"
+#include "cli/MaterialChoice.h"
 #include "sim/MaterialTables.h"
 
 #include <gtest/gtest.h>

@@ -39,8 +39,8 @@ TEST(StrToInt, KeepsTheWhole32BitRangeAndNothingBeyond)
 
 TEST(StrToInt, RefusesWhatIsNotAWholeNumber)
 {
-    for (const char* text : {"", " ", "-", "+", "$", "x", "0x", "1,5", "1.5", "12 ", "abc", "1a", "--1", "$G",
-                             "\xC4\x8D"}) {
+    for (const char* text :
+         {"", " ", "-", "+", "$", "x", "0x", "1,5", "1.5", "12 ", "abc", "1a", "--1", "$G", "\xC4\x8D"}) {
         EXPECT_FALSE(TryStrToInt(text)) << "'" << text << "'";
     }
 }

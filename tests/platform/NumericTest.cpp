@@ -1,5 +1,5 @@
-#include "platform/Color.h"
 #include "platform/Numeric.h"
+#include "platform/Color.h"
 
 #include <gtest/gtest.h>
 #include <limits>

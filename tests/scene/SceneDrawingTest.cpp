@@ -147,8 +147,8 @@ TEST_F(Drawing, HugeArrowsStayWithinIntegerRange)
 {
     const int huge = PixelLimit;
     const ForceDiagram d = ComputeForceDiagram(s.Scene, {huge, -huge, huge});
-    EXPECT_GT(d.ResultTip.Y, 0);         // no wrap-around
-    EXPECT_LT(d.CornerF2F3.X, 1 << 30);  // sums of bounded pixels
+    EXPECT_GT(d.ResultTip.Y, 0);        // no wrap-around
+    EXPECT_LT(d.CornerF2F3.X, 1 << 30); // sums of bounded pixels
     DrawForces(canvas, s.Scene, {huge, huge, huge});
     EXPECT_EQ(canvas.CallsOf(CallKind::Polygon).size(), 4u);
 }

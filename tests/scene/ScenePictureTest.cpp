@@ -10,7 +10,10 @@
 namespace otpor {
 namespace {
 
-QRgb Rgb(TColor c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QRgb Rgb(TColor c)
+{
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 int CountPixels(const QImage& image, QRgb color)
 {
@@ -46,11 +49,11 @@ TEST_F(ScenePicture, StartPictureShowsWorkpieceAndToolWithoutForces)
     DrawWorkpieceAndTool(canvas, s.Scene);
     const QImage& img = canvas.Image();
     img.save(QStringLiteral(PICTURE_DIR "/scene-start.png"));
-    EXPECT_EQ(img.pixel(2, 360) & 0xFFFFFF, 0xFFFFFFu);      // white background
+    EXPECT_EQ(img.pixel(2, 360) & 0xFFFFFF, 0xFFFFFFu);                            // white background
     EXPECT_EQ(img.pixel(360, 220) & 0xFFFFFF, Rgb(RGB(180, 180, 180)) & 0xFFFFFF); // end face
     EXPECT_EQ(img.pixel(240, 245) & 0xFFFFFF, Rgb(RGB(215, 215, 220)) & 0xFFFFFF); // rake face
     EXPECT_GT(CountPixels(img, Rgb(RGB(153, 153, 153))), 100); // outlines in the grey of strip 61
-    EXPECT_EQ(CountPixels(img, Rgb(RGB(255, 0, 0))), 0);         // no resultant arrow
+    EXPECT_EQ(CountPixels(img, Rgb(RGB(255, 0, 0))), 0);       // no resultant arrow
 }
 
 TEST_F(ScenePicture, RunningPictureShowsTheForceArrows)
@@ -82,7 +85,8 @@ TEST_F(ScenePicture, AbsurdArrowsAreClippedNotWrapped)
     const ForceDiagram d = ComputeForceDiagram(s.Scene, {400, 0, 0});
     canvas.Image().save(QStringLiteral(PICTURE_DIR "/scene-absurd.png"));
     // Beside the dotted vertical edge that runs down the same column.
-    EXPECT_EQ(canvas.Image().pixel(d.Origin.X + 1, PictureHeight - 1) & 0xFFFFFF, Rgb(RGB(255, 0, 0)) & 0xFFFFFF);
+    EXPECT_EQ(canvas.Image().pixel(d.Origin.X + 1, PictureHeight - 1) & 0xFFFFFF,
+              Rgb(RGB(255, 0, 0)) & 0xFFFFFF);
 }
 
 } // namespace

@@ -98,7 +98,8 @@ TEST_F(BadInput, ApproachAngleOfZeroKeepsTheForceOffset)
     ProcessTick(s, fx);
     ExpectSoundState();
     SpinEdit2Change(s, "45");
-    EXPECT_NEAR(s.Scene.ForceOffset, (s.Scene.ShoulderWidth / 4 + 1) / (2 * std::sin(45 * 3.1415 / 180)), 1e-12);
+    EXPECT_NEAR(s.Scene.ForceOffset, (s.Scene.ShoulderWidth / 4 + 1) / (2 * std::sin(45 * 3.1415 / 180)),
+                1e-12);
 }
 
 TEST_F(BadInput, ExtremeNumbersNeverOverflowTheGeometry)

@@ -24,7 +24,10 @@ public:
         Points.clear();
         ++Clears;
     }
-    void AddPoint(double x, double y, std::string_view, TColor color) override { Points.push_back({x, y, color}); }
+    void AddPoint(double x, double y, std::string_view, TColor color) override
+    {
+        Points.push_back({x, y, color});
+    }
 };
 
 class FakeEffects : public ProcessEffects {

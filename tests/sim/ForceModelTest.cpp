@@ -91,7 +91,9 @@ TEST(ForceModel, AtNinetyDegreesTheCosineTermsAlmostVanish)
     ForceCase c = Cases[2];
     const ForceResults f = ComputeCase(c);
     const double gamma = 0, lambda = 5 * 3.1415 / 180, eta = f.ChipFlowAngle;
-    EXPECT_NEAR(f.F2, f.NormalForce * (std::sin(eta) * std::cos(lambda) + std::cos(eta) * std::sin(gamma) * std::sin(lambda)),
+    EXPECT_NEAR(f.F2,
+                f.NormalForce *
+                    (std::sin(eta) * std::cos(lambda) + std::cos(eta) * std::sin(gamma) * std::sin(lambda)),
                 0.05);
     EXPECT_NEAR(f.F3, f.NormalForce * std::cos(eta) * std::cos(gamma), 0.05);
 }
@@ -116,9 +118,9 @@ TEST(Materials, DecideWhetherTheToolSuitsTheWork)
     EXPECT_EQ(ToolMaterials[2].Name, "P40");
     for (int work = 1; work <= WorkMaterialCount; ++work)
         EXPECT_EQ(ToolSuitsWork(8, work), work == 10) << work; // "C7680" only with "AlMg8"
-    EXPECT_FALSE(ToolSuitsWork(1, 6)); // "P30" with "SL 200"
-    EXPECT_TRUE(ToolSuitsWork(5, 6));  // "K40" with "SL 200"
-    EXPECT_FALSE(ToolSuitsWork(5, 1)); // "K40" with "C1633"
+    EXPECT_FALSE(ToolSuitsWork(1, 6));                         // "P30" with "SL 200"
+    EXPECT_TRUE(ToolSuitsWork(5, 6));                          // "K40" with "SL 200"
+    EXPECT_FALSE(ToolSuitsWork(5, 1));                         // "K40" with "C1633"
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "platform/Errors.h"
 #include "sim/InputHandlers.h"
+#include "platform/Errors.h"
 
 #include <gtest/gtest.h>
 

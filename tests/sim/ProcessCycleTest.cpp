@@ -1,6 +1,6 @@
+#include "sim/ProcessCycle.h"
 #include "sim/FakeEffects.h"
 #include "sim/InputHandlers.h"
-#include "sim/ProcessCycle.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +42,9 @@ TEST_F(Process, StartWithAMaterialMissingBeepsWarnsAndKeepsTimerOff)
     ComboBox2Change(s, 0);
     StartProcess(s, fx);
     EXPECT_EQ(fx.Beeps, 3);
-    EXPECT_EQ(fx.Warnings, (std::vector<std::string>{"Izaberite materijal alata i obratka!",
-                                                     "Materijal alata nije zadat!",
-                                                     "Materijal obratka nije zadat!"}));
+    EXPECT_EQ(fx.Warnings,
+              (std::vector<std::string>{"Izaberite materijal alata i obratka!", "Materijal alata nije zadat!",
+                                        "Materijal obratka nije zadat!"}));
     EXPECT_FALSE(fx.Timer);
     EXPECT_EQ(s.Coefficients.MaterialCoefficient, 0);
     EXPECT_EQ(s.Scene.ShoulderWidth, 0);

@@ -82,9 +82,15 @@ void RecordingCanvas::RotatedTextOut(int x, int y, std::string_view text, int an
     Calls.push_back(std::move(c));
 }
 
-int RecordingCanvas::TextWidth(std::string_view text) { return metrics_.CharWidth * CodePoints(text); }
+int RecordingCanvas::TextWidth(std::string_view text)
+{
+    return metrics_.CharWidth * CodePoints(text);
+}
 
-int RecordingCanvas::TextHeight(std::string_view) { return metrics_.TextHeight; }
+int RecordingCanvas::TextHeight(std::string_view)
+{
+    return metrics_.TextHeight;
+}
 
 void RecordingCanvas::BandFill(int x, int y, int w, int h, TColor color)
 {
@@ -111,7 +117,10 @@ void RecordingCanvas::ClipRect(const TRect& r)
     Calls.push_back(std::move(c));
 }
 
-void RecordingCanvas::RemoveClip() { Calls.push_back(Make(CallKind::RemoveClip)); }
+void RecordingCanvas::RemoveClip()
+{
+    Calls.push_back(Make(CallKind::RemoveClip));
+}
 
 std::vector<CanvasCall> RecordingCanvas::CallsOf(CallKind kind) const
 {

@@ -16,7 +16,8 @@ namespace {
 constexpr int FieldHeight = 22;
 constexpr int Enlargement = 4;
 
-TSpinEdit* Field(QWidget* parent, int x, int y, int width, int minValue, int maxValue, int increment, int value)
+TSpinEdit* Field(QWidget* parent, int x, int y, int width, int minValue, int maxValue, int increment,
+                 int value)
 {
     auto* edit = new TSpinEdit(parent, FormatSettings{",", "."});
     edit->BeginInit();

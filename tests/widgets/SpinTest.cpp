@@ -33,7 +33,10 @@ std::vector<std::string>& Reports()
     return reports;
 }
 
-void RecordReport(const std::string& message) { Reports().push_back(message); }
+void RecordReport(const std::string& message)
+{
+    Reports().push_back(message);
+}
 
 class SpinEditTest : public ::testing::Test {
 protected:
@@ -80,7 +83,10 @@ protected:
     }
 
     static void ClickUp(TSpinEdit* edit) { QTest::mouseClick(edit->Button()->UpButton(), Qt::LeftButton); }
-    static void ClickDown(TSpinEdit* edit) { QTest::mouseClick(edit->Button()->DownButton(), Qt::LeftButton); }
+    static void ClickDown(TSpinEdit* edit)
+    {
+        QTest::mouseClick(edit->Button()->DownButton(), Qt::LeftButton);
+    }
 
     // One expiry of the repeat timer, without waiting for it.
     static void Fire(TTimerSpeedButton* button)
@@ -468,7 +474,8 @@ TEST_F(SpinEditTest, TheArrowsAreBlackTrianglesOnAGroundThatIsNotDrawn)
 
     TSpinEdit* edit = Make(41, 30, 90, 1, 45);
     ShowActive();
-    const QImage pair = edit->grab(edit->Button()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage pair =
+        edit->grab(edit->Button()->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
     int olives = 0;
     int blacks = 0;
     for (int y = 0; y < pair.height(); ++y) {

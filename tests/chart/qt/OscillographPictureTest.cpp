@@ -9,7 +9,10 @@
 namespace otpor::qt {
 namespace {
 
-QRgb Rgb(TColor c) { return qRgb(GetRValue(c), GetGValue(c), GetBValue(c)); }
+QRgb Rgb(TColor c)
+{
+    return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 int CountPixels(const QImage& image, const TRect& r, bool (*match)(QRgb))
 {
@@ -21,9 +24,18 @@ int CountPixels(const QImage& image, const TRect& r, bool (*match)(QRgb))
     return n;
 }
 
-bool IsBlue(QRgb p) { return qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100; }
-bool IsBlack(QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; }
-bool IsGridGrey(QRgb p) { return p == qRgb(128, 128, 128); }
+bool IsBlue(QRgb p)
+{
+    return qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 100;
+}
+bool IsBlack(QRgb p)
+{
+    return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+}
+bool IsGridGrey(QRgb p)
+{
+    return p == qRgb(128, 128, 128);
+}
 
 // The program's chart with three flat traces' worth of points, painted as
 // the window shows it; the traces themselves are drawn by the series.
@@ -78,9 +90,11 @@ TEST(OscillographPicture, ShowsTheGradientPanelTitleBlackPlotGridAndAxes)
 
     // Text really drawn: the blue title, and black labels left of the plot.
     EXPECT_GT(CountPixels(image, pic.chart.Title.TitleRect(), IsBlue), 30);
-    const TRect labels{pic.chart.LeftAxis.TitlePos(), plot.Top - 6, pic.chart.LeftAxis.LabelsPos(), plot.Bottom + 6};
+    const TRect labels{pic.chart.LeftAxis.TitlePos(), plot.Top - 6, pic.chart.LeftAxis.LabelsPos(),
+                       plot.Bottom + 6};
     EXPECT_GT(CountPixels(image, labels, IsBlack), 30);
-    const TRect lengthLabels{plot.Left, pic.chart.BottomAxis.LabelsPos(), plot.Right, pic.chart.BottomAxis.TitlePos()};
+    const TRect lengthLabels{plot.Left, pic.chart.BottomAxis.LabelsPos(), plot.Right,
+                             pic.chart.BottomAxis.TitlePos()};
     EXPECT_GT(CountPixels(image, lengthLabels, IsBlack), 30);
 }
 

@@ -1,5 +1,5 @@
-#include "chart/Oscillograph.h"
 #include "chart/qt/TChartWidget.h"
+#include "chart/Oscillograph.h"
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
 
@@ -53,7 +53,8 @@ struct ShownChart {
     PaintCounter counter;
     int draws = 0;
 
-    explicit ShownChart(std::unique_ptr<TChart> chart = std::make_unique<TChart>()) : widget(nullptr, std::move(chart))
+    explicit ShownChart(std::unique_ptr<TChart> chart = std::make_unique<TChart>())
+        : widget(nullptr, std::move(chart))
     {
         widget.Chart().OnAfterDraw = [this] { ++draws; };
         widget.installEventFilter(&counter);
@@ -138,7 +139,8 @@ TEST(ChartWidget, PassesTheMouseToTheChartAndReportsItsFailures)
     QTest::mouseMove(&shown.widget, QPoint(150, 80));
     QTest::mouseRelease(&shown.widget, Qt::LeftButton, Qt::NoModifier, QPoint(150, 80));
     ASSERT_GE(chart.log.size(), 3u);
-    EXPECT_EQ(chart.log.front(), "down " + std::to_string(mbLeft) + " " + std::to_string(ssShift | ssLeft) + " 100,40");
+    EXPECT_EQ(chart.log.front(),
+              "down " + std::to_string(mbLeft) + " " + std::to_string(ssShift | ssLeft) + " 100,40");
     EXPECT_NE(std::find(chart.log.begin(), chart.log.end(), "move " + std::to_string(ssLeft) + " 150,80"),
               chart.log.end());
     EXPECT_EQ(chart.log.back(), "up " + std::to_string(mbLeft) + " 150,80");

@@ -23,7 +23,10 @@ inline int CountColor(const qt::QImageCanvas& canvas, const TRect& r, TColor col
     return n;
 }
 
-inline TRect Whole(const qt::QImageCanvas& canvas) { return {0, 0, canvas.Width(), canvas.Height()}; }
+inline TRect Whole(const qt::QImageCanvas& canvas)
+{
+    return {0, 0, canvas.Width(), canvas.Height()};
+}
 
 // The smallest rectangle holding every pixel that is not the colour; empty
 // when there is none.

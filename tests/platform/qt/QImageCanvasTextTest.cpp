@@ -115,8 +115,8 @@ TEST(QImageCanvasText, AlignmentPlacesTheTextCellAroundTheAnchor)
         VerticalAlign Vertical;
     };
     const Case cases[] = {
-        {HorizontalAlign::Left, VerticalAlign::Top},    {HorizontalAlign::Center, VerticalAlign::Top},
-        {HorizontalAlign::Right, VerticalAlign::Top},   {HorizontalAlign::Left, VerticalAlign::Bottom},
+        {HorizontalAlign::Left, VerticalAlign::Top},      {HorizontalAlign::Center, VerticalAlign::Top},
+        {HorizontalAlign::Right, VerticalAlign::Top},     {HorizontalAlign::Left, VerticalAlign::Bottom},
         {HorizontalAlign::Center, VerticalAlign::Bottom}, {HorizontalAlign::Right, VerticalAlign::Bottom},
     };
     const char* text = "1000";
@@ -128,9 +128,9 @@ TEST(QImageCanvasText, AlignmentPlacesTheTextCellAroundTheAnchor)
         canvas.TextOut(60, 40, text);
         const int w = canvas.TextWidth(text);
         const int h = canvas.TextHeight(text);
-        const int left = c.Horizontal == HorizontalAlign::Left ? 60
+        const int left = c.Horizontal == HorizontalAlign::Left     ? 60
                          : c.Horizontal == HorizontalAlign::Center ? 60 - w / 2
-                                                                     : 60 - w;
+                                                                   : 60 - w;
         const int top = c.Vertical == VerticalAlign::Top ? 40 : 40 - h;
         EXPECT_EQ(BoundsOfOther(canvas, Paper), (TRect{left, top, left + w, top + h}));
     }
