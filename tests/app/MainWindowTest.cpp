@@ -82,6 +82,7 @@ protected:
 TEST_F(MainWindow, RightAfterStartShowsThePromptsAndAnEmptyChart)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Odredjivanje otpora rezanja pri struganju"));
+    EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(form->Edit1->text(), QStringLiteral("0,2"));
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0,17"));
     EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Materijal obratka"));
