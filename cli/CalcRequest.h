@@ -5,7 +5,7 @@
 
 #include "cli/CalcOptions.h"
 #include "cli/Calculation.h"
-#include "cli/SweepSpec.h"
+#include "cli/SweepRange.h"
 
 #include <optional>
 #include <vector>
@@ -14,7 +14,7 @@ namespace otpor {
 
 struct CalcRequest {
     CalcInputs Inputs; // the swept input at its default until the sweep sets it
-    std::optional<SweepSpec> Sweep;
+    std::optional<SweepRange> Sweep;
     bool Csv = false;
 
     // One set of inputs, or one per value of the sweep, in order.

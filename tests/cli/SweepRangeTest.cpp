@@ -1,4 +1,4 @@
-#include "cli/SweepSpec.h"
+#include "cli/SweepRange.h"
 #include "cli/UsageError.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +16,9 @@ std::string Refusal(std::string_view text)
     return "";
 }
 
-TEST(SweepSpec, GivesEvenlySpacedControlValuesWithBothEnds)
+TEST(SweepRange, GivesEvenlySpacedControlValuesWithBothEnds)
 {
-    const SweepSpec feed = ParseSweep("feed=0.05:0.50:10");
+    const SweepRange feed = ParseSweep("feed=0.05:0.50:10");
     EXPECT_EQ(feed.Input->Name, "feed");
     EXPECT_EQ(feed.Values(), (std::vector<int>{5, 10, 15, 20, 25, 30, 35, 40, 45, 50}));
     EXPECT_EQ(ParseSweep("depth=0.2:4:39").Values().size(), 39u);
@@ -28,7 +28,7 @@ TEST(SweepSpec, GivesEvenlySpacedControlValuesWithBothEnds)
 }
 
 // An unknown NAME and a COUNT that does not fit are checked through the program.
-TEST(SweepSpec, RefusesWhatItCannotSweep)
+TEST(SweepRange, RefusesWhatItCannotSweep)
 {
     EXPECT_EQ(Refusal("feed"), "--sweep: 'feed' is not NAME=FROM:TO:COUNT, for example feed=0.05:0.50:10");
     EXPECT_EQ(Refusal("feed=0.05:0.5"), "--sweep: 'feed=0.05:0.5' is not NAME=FROM:TO:COUNT, for example "

@@ -11,7 +11,7 @@
 
 namespace otpor {
 
-struct SweepSpec {
+struct SweepRange {
     const NumericInput* Input = nullptr;
     int From = 0, To = 0; // control values
     int Count = 0;        // number of values, at least 2
@@ -24,6 +24,6 @@ struct SweepSpec {
 // NAME, an end outside the control's range or off its step, a COUNT below 2,
 // equal ends, and a COUNT whose spacing falls between the control's steps
 // (the message then lists the counts that fit).
-SweepSpec ParseSweep(std::string_view text);
+SweepRange ParseSweep(std::string_view text);
 
 } // namespace otpor

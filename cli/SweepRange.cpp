@@ -1,4 +1,4 @@
-#include "cli/SweepSpec.h"
+#include "cli/SweepRange.h"
 
 #include "cli/NumberText.h"
 #include "cli/UsageError.h"
@@ -30,7 +30,7 @@ std::string FittingCounts(int span)
 
 } // namespace
 
-std::vector<int> SweepSpec::Values() const
+std::vector<int> SweepRange::Values() const
 {
     std::vector<int> values;
     const int intervals = Count - 1;
@@ -39,7 +39,7 @@ std::vector<int> SweepSpec::Values() const
     return values;
 }
 
-SweepSpec ParseSweep(std::string_view text)
+SweepRange ParseSweep(std::string_view text)
 {
     const std::string given(text);
     const auto equals = text.find('=');
@@ -50,7 +50,7 @@ SweepSpec ParseSweep(std::string_view text)
         Refuse("'" + given + "' is not NAME=FROM:TO:COUNT, for example feed=0.05:0.50:10");
 
     const std::string_view name = Trimmed(text.substr(0, equals));
-    SweepSpec sweep;
+    SweepRange sweep;
     sweep.Input = FindNumericInput(name);
     if (!sweep.Input)
         Refuse("unknown input '" + std::string(name) + "'; NAME is one of " + NumericInputNames());
