@@ -90,10 +90,21 @@ void TChartWidget::Paint()
         else if (picture_->Width() != w || picture_->Height() != h)
             picture_->SetSize(w, h);
         chart_->Draw(*picture_, {0, 0, w, h});
+        // The paint sequence drew the band of a drag in progress; take it off
+        // so that the picture holds the chart alone.
+        if (chart_->ZoomRecord().Active)
+            chart_->DrawZoomRect(*picture_);
         picture_->EndFrame();
     }
+    // During a drag the band is shown over the current picture without laying
+    // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
+    const bool band = chart_->ZoomRecord().Active;
+    if (band)
+        chart_->DrawZoomRect(*picture_);
     QPainter painter(this);
     painter.drawImage(0, 0, picture_->Image());
+    if (band)
+        chart_->DrawZoomRect(*picture_);
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*)

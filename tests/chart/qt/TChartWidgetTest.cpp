@@ -156,3 +156,26 @@ TEST(ChartWidget, PassesTheMouseToTheChartAndReportsItsFailures)
 
 } // namespace
 } // namespace otpor::qt
+
+namespace otpor::qt {
+namespace {
+
+TEST(TChartWidgetBand, DragShowsTheBandOverThePictureAndLeavesThePictureClean)
+{
+    TChartWidget widget;
+    ConfigureOscillograph(widget.Chart());
+    widget.resize(433, 161);
+    const QImage before = widget.grab().toImage();
+    const QImage clean = *widget.Picture();
+    QTest::mousePress(&widget, Qt::LeftButton, {}, QPoint(100, 40));
+    QTest::mouseMove(&widget, QPoint(150, 80));
+    const QImage during = widget.grab().toImage();
+    // The picture itself holds the chart alone; the window shows the band.
+    EXPECT_EQ(*widget.Picture(), clean);
+    EXPECT_NE(during, before);
+    QTest::mouseRelease(&widget, Qt::LeftButton, {}, QPoint(-20, -10)); // released outside: undo
+    EXPECT_FALSE(widget.Chart().ZoomRecord().Active);
+}
+
+} // namespace
+} // namespace otpor::qt
