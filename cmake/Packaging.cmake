@@ -1,7 +1,7 @@
-# Desktop integration: what `cmake --install` puts where (GNUInstallDirs): the
-# program, the desktop entry, the icons in the hicolor theme and the AppStream
-# metainfo. Included last by the top-level
-# CMakeLists.txt, when the program's targets exist.
+# Desktop integration and the Debian package: what `cmake --install` puts
+# where (GNUInstallDirs): the program, the desktop entry, the icons in the
+# hicolor theme and the AppStream metainfo; and CPack's DEB generator.
+# Included last by the top-level CMakeLists.txt, when the targets exist.
 include(GNUInstallDirs)
 
 # The reverse-domain id under which the desktop knows the program: the name of
@@ -43,3 +43,30 @@ foreach(size 32 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${OTPOR_APP_ID}.png)
 endforeach()
+
+# The Debian package: `cpack -G DEB` in a build folder (scripts/package does it all).
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "otpor-rezanja")
+set(CPACK_PACKAGE_VENDOR "${OTPOR_DEVELOPER_NAME}")
+set(CPACK_PACKAGE_CONTACT "Otpor rezanja <otpor-rezanja@users.noreply.github.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "teaching simulation of the cutting resistance in turning")
+# One string: a semicolon would split a CMake list. Lines under 80 columns, as Debian asks.
+set(CPACK_PACKAGE_DESCRIPTION "\
+A student sets the geometry of the turning tool, the cutting regime and the
+work and tool materials. The program animates external longitudinal turning
+with the three components of the cutting resistance drawn at the cutting edge,
+and plots their history on an oscillograph chart. The user interface is in
+Serbian.")
+set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${OTPOR_HOMEPAGE_URL}")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The free faces that stand in for "Arial", "Tahoma" and "MS Sans Serif"; the
+# program runs without them, with other text metrics.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-wine")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
