@@ -1,0 +1,38 @@
+// The program's icon, drawn in code so that the committed pictures under
+// app/icons/ can be made again: a bar in the lathe's chuck, turned down to a
+// smaller diameter behind a turning tool whose cutting edge carries a red
+// force arrow. Drawn in a 32-unit square scaled to the pixel size asked for.
+// The 32 x 32 window icon keeps to the classic 16-colour palette without
+// smoothing; the larger theme icons are smoothed and shaded.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+namespace otpor::qt {
+
+enum class IconStyle {
+    Palette16, // flat colours of the 16-colour palette, no antialiasing
+    Smooth,    // gradients and antialiased edges
+};
+
+// The window icon's size in pixels; it is also the smallest theme icon.
+inline constexpr int WindowIconSize = 32;
+// Every size, in pixels, that is drawn and installed into the icon theme.
+inline constexpr std::array<int, 4> IconSizes = {WindowIconSize, 64, 128, 256};
+// At most this many colours, the transparent one included, in the window icon.
+inline constexpr int WindowIconColours = 16;
+
+// The style each size is drawn in: the window icon in the palette, the rest smooth.
+IconStyle StyleForSize(int size);
+
+// The picture at size x size pixels. A Palette16 picture is an indexed image
+// whose colour table holds only the colours it uses (transparency included).
+QImage RenderAppIcon(int size, IconStyle style);
+
+// The file name under app/icons/ of the picture of that size.
+QString IconFileName(int size);
+
+} // namespace otpor::qt

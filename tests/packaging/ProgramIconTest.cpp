@@ -1,0 +1,71 @@
+#include "packaging/icons/IconPainter.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSet>
+#include <QString>
+
+#include <algorithm>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace {
+
+using otpor::qt::IconSizes;
+using otpor::qt::WindowIconSize;
+
+// Antialiasing may pick slightly different edge tints in another Qt release.
+constexpr int SmoothTolerance = 3;
+
+QImage CommittedIcon(int size)
+{
+    const QString path = QStringLiteral(OTPOR_ICON_DIR "/") + otpor::qt::IconFileName(size);
+    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+}
+
+int LargestChannelDifference(const QImage& a, const QImage& b)
+{
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
+}
+
+TEST(ProgramIcon, WindowIconIsThirtyTwoSquarePixelsInSixteenColoursOnATransparentGround)
+{
+    const QImage icon = CommittedIcon(WindowIconSize);
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+
+    QSet<QRgb> colours;
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            colours.insert(qAlpha(icon.pixel(x, y)) == 0 ? 0u : icon.pixel(x, y));
+    EXPECT_LE(colours.size(), otpor::qt::WindowIconColours);
+    EXPECT_TRUE(colours.contains(0u)) << "no transparent pixel";
+    for (const QRgb c : colours)
+        EXPECT_TRUE(qAlpha(c) == 0 || qAlpha(c) == 255) << "a half-transparent colour";
+    EXPECT_EQ(qAlpha(icon.pixel(31, 0)), 0) << "the top right corner is ground";
+}
+
+TEST(ProgramIcon, CommittedIconsAreTheOnesThePainterDraws)
+{
+    // After a change to the drawing: cmake --build build --target icons
+    for (const int size : IconSizes) {
+        SCOPED_TRACE(size);
+        const QImage committed = CommittedIcon(size);
+        ASSERT_EQ(committed.size(), QSize(size, size));
+        const otpor::qt::IconStyle style = otpor::qt::StyleForSize(size);
+        const QImage drawn = otpor::qt::RenderAppIcon(size, style).convertToFormat(QImage::Format_ARGB32);
+        const int tolerance = style == otpor::qt::IconStyle::Palette16 ? 0 : SmoothTolerance;
+        EXPECT_LE(LargestChannelDifference(committed, drawn), tolerance);
+    }
+}
+
+} // namespace
