@@ -10,6 +10,15 @@ namespace {
 // The material lists map indices 0 ... 9 to rows 1 ... 10.
 constexpr int MappedListIndices = 10;
 
+// The angles that only shape the tool: rebuild it and show it at once.
+InputResponse RebuildToolAndRedraw(SimulationState& s)
+{
+    s.Scene.BuildToolOutline(s.Inputs.Angles());
+    InputResponse r;
+    r.RedrawScene = true;
+    return r;
+}
+
 } // namespace
 
 InputResponse SpinEdit1Change(SimulationState& s, std::string_view text, const FormatSettings& fmt)
@@ -54,10 +63,7 @@ InputResponse SpinEdit3Change(SimulationState& s, std::string_view text)
     in.RakeAngle = v;
     in.RakeRad = v * Pi / 180;
     in.RakeFactor = 1 - v * 0.01;
-    s.Scene.BuildToolOutline(in.Angles());
-    InputResponse r;
-    r.RedrawScene = true;
-    return r;
+    return RebuildToolAndRedraw(s);
 }
 
 InputResponse SpinEdit4Change(SimulationState& s, std::string_view text)
@@ -66,10 +72,7 @@ InputResponse SpinEdit4Change(SimulationState& s, std::string_view text)
     CuttingInputs& in = s.Inputs;
     in.AuxApproachAngle = v;
     in.AuxApproachRad = Pi * in.AuxApproachAngle / 180;
-    s.Scene.BuildToolOutline(in.Angles());
-    InputResponse r;
-    r.RedrawScene = true;
-    return r;
+    return RebuildToolAndRedraw(s);
 }
 
 InputResponse SpinEdit5Change(SimulationState& s, std::string_view text)
@@ -78,10 +81,7 @@ InputResponse SpinEdit5Change(SimulationState& s, std::string_view text)
     CuttingInputs& in = s.Inputs;
     in.InclinationAngle = v;
     in.InclinationRad = v * Pi / 180;
-    s.Scene.BuildToolOutline(in.Angles());
-    InputResponse r;
-    r.RedrawScene = true;
-    return r;
+    return RebuildToolAndRedraw(s);
 }
 
 InputResponse SpinEdit6Change(SimulationState& s, std::string_view text, const FormatSettings& fmt)
