@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/ProgramIcon.h"
 #include "app/TImage.h"
 #include "app/Unit2.h"
 #include "chart/Oscillograph.h"
@@ -14,10 +15,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -87,29 +86,6 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
     list->setStyleSheet(
         QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
     return list;
-}
-
-// The window's own 32 x 32 icon: a workpiece end, the tool at it, and the
-// red resultant of the cutting force.
-QIcon ProgramIcon()
-{
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setPen(QColor(96, 64, 64));
-    p.setBrush(QColor(182, 150, 150));
-    p.drawRect(2, 4, 18, 12);
-    p.setBrush(QColor(180, 180, 180));
-    p.drawEllipse(15, 3, 10, 14);
-    p.setPen(QColor(90, 90, 100));
-    p.setBrush(QColor(215, 215, 220));
-    const QPoint tool[] = {{2, 26}, {14, 18}, {20, 19}, {12, 29}};
-    p.drawPolygon(tool, 4);
-    p.setPen(QPen(QColor(255, 0, 0), 2));
-    p.drawLine(20, 18, 27, 30);
-    p.drawLine(27, 30, 28, 24);
-    p.drawLine(27, 30, 22, 27);
-    return QIcon(QPixmap::fromImage(image));
 }
 
 } // namespace

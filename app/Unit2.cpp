@@ -1,5 +1,7 @@
 #include "app/Unit2.h"
 
+#include "app/ProgramIcon.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QPainter>
@@ -67,6 +69,7 @@ QString PageHtml()
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Instrukcije"));
+    setWindowIcon(ProgramIcon());
     // Only the system menu and the close button: no minimise or maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);

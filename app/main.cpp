@@ -1,5 +1,6 @@
 // Program entry: the main window, then the hidden instructions window, then
 // the message loop until the main window closes.
+#include "app/ProgramIcon.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
 #include "platform/qt/Runtime.h"
@@ -10,6 +11,10 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("otpor-rezanja"));
+    // The desktop entry's id: the desktop matches the windows to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(OTPOR_APP_ID));
+    // Boxes and any other window without its own icon show the program's.
+    QApplication::setWindowIcon(otpor::ProgramIcon());
     otpor::qt::RegisterFallbackFonts();
 
     otpor::TForm1 form1(otpor::qt::SystemFormatSettings());

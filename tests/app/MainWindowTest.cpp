@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,6 +26,19 @@ std::vector<std::string> errors;
 void RecordError(const std::string& message)
 {
     errors.push_back(message);
+}
+
+// A window shows the pictures the package installs into the icon theme, at
+// each installed size, pixel for pixel.
+void ExpectProgramIcon(const QIcon& icon)
+{
+    for (const int size : {32, 64, 128, 256}) {
+        const QString file = QStringLiteral(OTPOR_ICON_DIR "/otpor-rezanja-%1.png").arg(size);
+        const QImage installed = QImage(file).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(installed.isNull()) << file.toStdString();
+        const QImage shown = icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(shown, installed) << "size " << size;
+    }
 }
 
 // Answers the next modal box: records its text and icon, runs `meanwhile`
@@ -82,7 +97,8 @@ protected:
 TEST_F(MainWindow, RightAfterStartShowsThePromptsAndAnEmptyChart)
 {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Odredjivanje otpora rezanja pri struganju"));
-    EXPECT_FALSE(form->windowIcon().isNull());
+    ExpectProgramIcon(form->windowIcon());
+    ExpectProgramIcon(form2.windowIcon());
     EXPECT_EQ(form->Edit1->text(), QStringLiteral("0,2"));
     EXPECT_EQ(form->Edit2->text(), QStringLiteral("0,17"));
     EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Materijal obratka"));

@@ -1,0 +1,14 @@
+// The program's icon for its windows: the same pictures the desktop's icon
+// theme gets from the package, compiled into the program as a Qt resource so
+// that the window, the menu entry and the task bar show one icon.
+#pragma once
+
+#include <QIcon>
+
+namespace otpor {
+
+// Every committed size (32, 64, 128 and 256 px); the window manager picks the
+// one it needs. The 32 x 32 picture is the classic 16-colour window icon.
+QIcon ProgramIcon();
+
+} // namespace otpor
