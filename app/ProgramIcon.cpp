@@ -1,14 +1,17 @@
 #include "app/ProgramIcon.h"
 
+#include <QDir>
 #include <QString>
 
 namespace otpor {
 
 QIcon ProgramIcon()
 {
+    // Whatever sizes the build compiled in (OTPOR_ICON_SIZES); each file knows its own.
     QIcon icon;
-    for (const int size : {32, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/otpor-rezanja-%1.png").arg(size), QSize(size, size));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList({QStringLiteral("otpor-rezanja-*.png")}, QDir::Files))
+        icon.addFile(icons.filePath(name));
     return icon;
 }
 

@@ -7,8 +7,8 @@
 
 namespace otpor {
 
-// Every committed size (32, 64, 128 and 256 px); the window manager picks the
-// one it needs. The 32 x 32 picture is the classic 16-colour window icon.
+// Every installed size; the window manager picks the one it needs. The
+// 32 x 32 picture is the classic 16-colour window icon.
 QIcon ProgramIcon();
 
 } // namespace otpor

@@ -37,8 +37,7 @@ if(TARGET otpor-rezanja-calc)
 endif()
 install(FILES "${_desktop_file}" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${_metainfo_file}" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-# The sizes drawn by packaging/icons/ (IconSizes there).
-foreach(size 32 64 128 256)
+foreach(size IN LISTS OTPOR_ICON_SIZES)
   install(FILES app/icons/otpor-rezanja-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ${OTPOR_APP_ID}.png)

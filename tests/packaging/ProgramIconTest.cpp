@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdlib>
@@ -56,6 +57,12 @@ TEST(ProgramIcon, WindowIconIsThirtyTwoSquarePixelsInSixteenColoursOnATransparen
 
 TEST(ProgramIcon, CommittedIconsAreTheOnesThePainterDraws)
 {
+    // The build compiles in and installs the sizes it lists; the painter draws its own list.
+    QStringList painted;
+    for (const int size : IconSizes)
+        painted << QString::number(size);
+    EXPECT_EQ(painted.join(u','), QStringLiteral(OTPOR_ICON_SIZES_LIST));
+
     // After a change to the drawing: cmake --build build --target icons
     for (const int size : IconSizes) {
         SCOPED_TRACE(size);
