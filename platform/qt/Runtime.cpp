@@ -96,9 +96,11 @@ void ReportException(std::exception_ptr error) noexcept
 
 void RegisterFallbackFonts()
 {
+    // Not tahomabd.ttf: its outlines are no heavier than the regular face's,
+    // so a bold label would not look bold. Without a bold face Qt emboldens
+    // the regular one, which does.
     static const char* const files[] = {
         "/usr/share/wine/fonts/tahoma.ttf",
-        "/usr/share/wine/fonts/tahomabd.ttf",
         "/usr/share/wine/fonts/ms_sans_serif.ttf",
     };
     for (const char* file : files) {
