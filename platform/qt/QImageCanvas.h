@@ -18,7 +18,7 @@
 #pragma once
 
 #include "platform/Canvas.h"
-#include "platform/qt/Rasterizer.h"
+#include "platform/Rasterizer.h"
 
 #include <QFont>
 #include <QFontMetrics>

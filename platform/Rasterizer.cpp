@@ -1,4 +1,4 @@
-#include "platform/qt/Rasterizer.h"
+#include "platform/Rasterizer.h"
 
 #include <algorithm>
 #include <cmath>
