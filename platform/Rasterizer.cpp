@@ -175,16 +175,17 @@ void Rasterizer::PrepareStamp(int width)
     stampRadius_ = width / 2;
     stamp_.clear();
     // A disc of the pen's diameter around the pixel (an even width centres it
-    // between pixels), in doubled coordinates to stay in integers.
-    const int lo = -(width - 1) / 2;
-    const int hi = width / 2;
+    // between the pixel and the ones above and left of it), in doubled
+    // coordinates to stay in integers.
+    const int lo = -width / 2;
+    const int hi = (width - 1) / 2;
     const int shift = width % 2 == 0 ? 1 : 0;
     const int limit = (width - 1) * (width - 1) + shift;
     for (int dy = lo; dy <= hi; ++dy) {
         StampRow row{dy, hi + 1, lo - 1};
         for (int dx = lo; dx <= hi; ++dx) {
-            const int u = 2 * dx - shift;
-            const int v = 2 * dy - shift;
+            const int u = 2 * dx + shift;
+            const int v = 2 * dy + shift;
             if (u * u + v * v <= limit) {
                 row.DxFirst = std::min(row.DxFirst, dx);
                 row.DxLast = std::max(row.DxLast, dx);
@@ -247,9 +248,109 @@ void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style)
     });
 }
 
-void Rasterizer::WideLine(TPoint from, TPoint to, const LineStyle& style)
+void Rasterizer::AddSpan(i64 y, double from, double to)
 {
-    Walk(from, to, StampRadius(), true, [&](i64, i64 x, i64 y) { Stamp(x, y, style); });
+    i64 first = 0;
+    i64 end = 0;
+    SampleSpan(from, to, i64{clip_.Left} - 1, i64{clip_.Right} + 1, first, end);
+    if (first < end)
+        strokeSpans_.push_back({y, first, end});
+}
+
+// The round end (and join) of a wide pen: the disc of the pen's diameter
+// around the point. Its row dy spans [x - h, x + h) with h = sqrt(w^2/4 - dy^2),
+// worked out in integers: ceil(h) is the least k with 4k^2 >= w^2 - 4dy^2.
+void Rasterizer::AddDisc(TPoint centre, int width)
+{
+    const i64 w2 = i64{width} * width;
+    for (i64 dy = -((width + 1) / 2 - 1); 2 * dy < width; ++dy) {
+        const i64 y = i64{centre.Y} + dy;
+        if (y < clip_.Top || y >= clip_.Bottom)
+            continue;
+        const i64 d = w2 - 4 * dy * dy;
+        i64 ceilH = 0;
+        while (4 * ceilH * ceilH < d)
+            ++ceilH;
+        const i64 floorH = 4 * ceilH * ceilH == d ? ceilH : ceilH - 1;
+        const i64 x0 = std::max<i64>(i64{centre.X} - floorH, i64{clip_.Left} - 1);
+        const i64 x1 = std::min<i64>(i64{centre.X} + ceilH, i64{clip_.Right} + 1);
+        if (x0 < x1)
+            strokeSpans_.push_back({y, x0, x1});
+    }
+}
+
+// The band of the pen's width along the segment, ends flat at the points
+// (the discs round them): a rectangle sampled like a polygon.
+void Rasterizer::AddBand(TPoint from, TPoint to, int width)
+{
+    const double dx = static_cast<double>(i64{to.X} - from.X);
+    const double dy = static_cast<double>(i64{to.Y} - from.Y);
+    const double half = width / 2.0;
+    // Lines along an axis get their half width exactly.
+    double nx = 0.0;
+    double ny = 0.0;
+    if (dx == 0.0) {
+        nx = half;
+    } else if (dy == 0.0) {
+        ny = half;
+    } else {
+        const double length = std::hypot(dx, dy);
+        nx = -dy / length * half;
+        ny = dx / length * half;
+    }
+    const double fx = from.X;
+    const double fy = from.Y;
+    const double tx = to.X;
+    const double ty = to.Y;
+    const double cx[4] = {fx + nx, tx + nx, tx - nx, fx - nx};
+    const double cy[4] = {fy + ny, ty + ny, ty - ny, fy - ny};
+    const double top = std::min({cy[0], cy[1], cy[2], cy[3]});
+    const double bottom = std::max({cy[0], cy[1], cy[2], cy[3]});
+    const i64 firstRow =
+        Ceil(std::clamp(top, static_cast<double>(clip_.Top), static_cast<double>(clip_.Bottom)));
+    const i64 endRow =
+        Ceil(std::clamp(bottom, static_cast<double>(clip_.Top), static_cast<double>(clip_.Bottom)));
+    for (i64 y = firstRow; y < endRow; ++y) {
+        const double yc = static_cast<double>(y);
+        double lo = std::numeric_limits<double>::infinity();
+        double hi = -lo;
+        for (int k = 0; k < 4; ++k) {
+            const int n = (k + 1) % 4;
+            const double y0 = std::min(cy[k], cy[n]);
+            const double y1 = std::max(cy[k], cy[n]);
+            if (cy[k] == cy[n] || yc < y0 || yc >= y1)
+                continue;
+            const double x = cx[k] + (yc - cy[k]) * (cx[n] - cx[k]) / (cy[n] - cy[k]);
+            lo = std::min(lo, x);
+            hi = std::max(hi, x);
+        }
+        if (lo < hi)
+            AddSpan(y, lo, hi);
+    }
+}
+
+void Rasterizer::WideStroke(std::span<const TPoint> points, bool closed, const LineStyle& style)
+{
+    const int width = std::clamp(style.Width, 1, MaxPenWidth);
+    const std::size_t n = points.size();
+    strokeSpans_.clear();
+    for (std::size_t k = 0; k < n; ++k) {
+        AddDisc(points[k], width);
+        if (k + 1 < n || closed) {
+            const TPoint next = points[(k + 1) % n];
+            if (next != points[k])
+                AddBand(points[k], next, width);
+        }
+    }
+    std::sort(strokeSpans_.begin(), strokeSpans_.end());
+    // Overlapping spans of a row are merged, so that each pixel is set once.
+    std::size_t k = 0;
+    while (k < strokeSpans_.size()) {
+        RowSpan run = strokeSpans_[k++];
+        while (k < strokeSpans_.size() && strokeSpans_[k].Y == run.Y && strokeSpans_[k].X0 <= run.X1)
+            run.X1 = std::max(run.X1, strokeSpans_[k++].X1);
+        Span(run.Y, run.X0, run.X1, style.Pixel, style.Op);
+    }
 }
 
 void Rasterizer::Line(TPoint from, TPoint to, const LineStyle& style)
@@ -263,17 +364,13 @@ void Rasterizer::Polyline(std::span<const TPoint> points, const LineStyle& style
     const std::size_t n = points.size();
     if (n < 2 || clip_.IsEmpty())
         return;
-    const std::size_t segments = closed ? n : n - 1;
-    if (style.Width <= 1) {
-        for (std::size_t k = 0; k < segments; ++k)
-            ThinLine(points[k], points[(k + 1) % n], style);
+    if (style.Width > 1) {
+        WideStroke(points, closed, style);
         return;
     }
-    PrepareStamp(style.Width);
-    BeginUnion(style);
+    const std::size_t segments = closed ? n : n - 1;
     for (std::size_t k = 0; k < segments; ++k)
-        WideLine(points[k], points[(k + 1) % n], style);
-    EndUnion(style);
+        ThinLine(points[k], points[(k + 1) % n], style);
 }
 
 void Rasterizer::FillPolygon(std::span<const TPoint> points, std::uint32_t pixel, RasterOp op)
@@ -449,6 +546,95 @@ void Rasterizer::Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, b
     }
     if (wide)
         EndUnion(pen);
+}
+
+void Rasterizer::Rectangle(const TRect& box, std::optional<std::uint32_t> fill,
+                           const std::optional<LineStyle>& pen, RasterOp op)
+{
+    const i64 left = std::min(box.Left, box.Right);
+    const i64 right = std::max(box.Left, box.Right);
+    const i64 top = std::min(box.Top, box.Bottom);
+    const i64 bottom = std::max(box.Top, box.Bottom);
+    if (right <= left || bottom <= top)
+        return;
+    if (!pen) {
+        if (fill)
+            FillRect(left, top, right, bottom, *fill, op);
+        return;
+    }
+    if (pen->Dotted) {
+        if (fill)
+            FillRect(left + 1, top + 1, right - 1, bottom - 1, *fill, op);
+        const int l = static_cast<int>(left);
+        const int t = static_cast<int>(top);
+        const int r = static_cast<int>(right - 1);
+        const int b = static_cast<int>(bottom - 1);
+        const TPoint corners[] = {{l, t}, {r, t}, {r, b}, {l, b}};
+        Polyline(corners, *pen, true);
+        return;
+    }
+    // The frame is the band of the pen's width around the columns left and
+    // right - 1 and the rows top and bottom - 1: w/2 pixels outside them,
+    // the rest inside.
+    const i64 w = std::clamp(pen->Width, 1, MaxPenWidth);
+    const i64 outerLeft = left - w / 2;
+    const i64 outerTop = top - w / 2;
+    const i64 outerRight = right - 1 - w / 2 + w;
+    const i64 outerBottom = bottom - 1 - w / 2 + w;
+    const i64 innerLeft = outerLeft + w;
+    const i64 innerTop = outerTop + w;
+    const i64 innerRight = outerRight - w;
+    const i64 innerBottom = outerBottom - w;
+    if (innerLeft >= innerRight || innerTop >= innerBottom) {
+        FillRect(outerLeft, outerTop, outerRight, outerBottom, pen->Pixel, op);
+        return;
+    }
+    if (fill)
+        FillRect(innerLeft, innerTop, innerRight, innerBottom, *fill, op);
+    FillRect(outerLeft, outerTop, outerRight, innerTop, pen->Pixel, op);
+    FillRect(outerLeft, innerBottom, outerRight, outerBottom, pen->Pixel, op);
+    FillRect(outerLeft, innerTop, innerLeft, innerBottom, pen->Pixel, op);
+    FillRect(innerRight, innerTop, outerRight, innerBottom, pen->Pixel, op);
+}
+
+void Rasterizer::Polygon(std::span<const TPoint> points, std::optional<std::uint32_t> fill,
+                         const std::optional<LineStyle>& pen, RasterOp op)
+{
+    if (fill)
+        FillPolygon(points, *fill, op);
+    if (pen)
+        Polyline(points, *pen, true);
+}
+
+void Rasterizer::Bevel(const TRect& r, std::uint32_t topLeft, std::uint32_t bottomRight, int width)
+{
+    const TRect& c = clip_;
+    if (width <= 0 || r.IsEmpty() || c.IsEmpty())
+        return;
+    const i64 left = r.Left;
+    const i64 top = r.Top;
+    const i64 right = r.Right;
+    const i64 bottom = r.Bottom;
+    // Ring i is the frame of r shrunk by i on every side. Only the rings that
+    // cross the clip are visited: the clip lies inside ring `firstRing`'s inner
+    // rectangle for smaller i, and outside the rings beyond `lastRing`.
+    const i64 firstRing = std::max<i64>(
+        0, std::min({i64{c.Left} - left, i64{c.Top} - top, right - c.Right, bottom - c.Bottom}));
+    const i64 lastRing = std::min({i64{width}, i64{c.Right} - left, right - c.Left, i64{c.Bottom} - top,
+                                   bottom - c.Top, (right - left + 1) / 2, (bottom - top + 1) / 2}) -
+                         1;
+    for (i64 i = firstRing; i <= lastRing; ++i) {
+        const i64 l = left + i;
+        const i64 t = top + i;
+        const i64 rr = right - i;
+        const i64 b = bottom - i;
+        // Top row and left column stop short of the far corners, which belong
+        // to the right column and bottom row.
+        FillRect(l, t, rr - 1, t + 1, topLeft, RasterOp::Copy);
+        FillRect(l, t, l + 1, b - 1, topLeft, RasterOp::Copy);
+        FillRect(rr - 1, t, rr, b, bottomRight, RasterOp::Copy);
+        FillRect(l, b - 1, rr, b, bottomRight, RasterOp::Copy);
+    }
 }
 
 } // namespace otpor::qt

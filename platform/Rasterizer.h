@@ -16,6 +16,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -25,8 +26,10 @@ enum class RasterOp { Copy, NotXor };
 
 struct LineStyle {
     std::uint32_t Pixel = 0xFF000000u;
-    // 1 is the thin line; wider lines are drawn with a round pen and keep
-    // their end points.
+    // 1 is the thin line. A wider line is the ideal line widened to a band of
+    // this width, with round ends and joins, filled by the polygon rule below
+    // (top and left edges in, bottom and right ones out): an even width's
+    // extra pixel lies above or left of the line, an odd width is centred.
     int Width = 1;
     // Thin lines only: one pixel on, one off; the gaps stay untouched.
     bool Dotted = false;
@@ -65,6 +68,22 @@ public:
     void Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, bool outline, const LineStyle& pen,
                  RasterOp op);
 
+    // The box (right and bottom excluded, corners in any order) filled with
+    // fill when given and framed with the pen when given. The frame is the
+    // band of the pen's width around the path through the outermost columns
+    // and rows of the box, square at the corners; frame and fill never
+    // overlap, so that not-xor sets each pixel once.
+    void Rectangle(const TRect& box, std::optional<std::uint32_t> fill, const std::optional<LineStyle>& pen,
+                   RasterOp op);
+    // The closed path filled even-odd with fill when given, then outlined
+    // with the pen when given.
+    void Polygon(std::span<const TPoint> points, std::optional<std::uint32_t> fill,
+                 const std::optional<LineStyle>& pen, RasterOp op);
+    // The 3D frame: 1-pixel rings of r, shrunk by one pixel each, width times;
+    // top row and left column in topLeft, right column and bottom row
+    // (corners included) in bottomRight.
+    void Bevel(const TRect& r, std::uint32_t topLeft, std::uint32_t bottomRight, int width);
+
 private:
     struct Edge {
         std::int64_t FirstRow;
@@ -78,6 +97,15 @@ private:
         int DxFirst;
         int DxLast;
     };
+    struct RowSpan {
+        std::int64_t Y;
+        std::int64_t X0;
+        std::int64_t X1;
+        friend bool operator<(const RowSpan& a, const RowSpan& b)
+        {
+            return a.Y != b.Y ? a.Y < b.Y : a.X0 < b.X0;
+        }
+    };
 
     void Span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel, RasterOp op);
     void Put(std::int64_t x, std::int64_t y, std::uint32_t pixel, RasterOp op);
@@ -90,7 +118,12 @@ private:
     void BeginUnion(const LineStyle& style);
     void EndUnion(const LineStyle& style);
     void ThinLine(TPoint from, TPoint to, const LineStyle& style);
-    void WideLine(TPoint from, TPoint to, const LineStyle& style);
+    // The band and round ends of wide segments, gathered as row spans and set
+    // once each where they overlap.
+    void WideStroke(std::span<const TPoint> points, bool closed, const LineStyle& style);
+    void AddDisc(TPoint centre, int width);
+    void AddBand(TPoint from, TPoint to, int width);
+    void AddSpan(std::int64_t y, double from, double to);
     template <class Plot>
     void Walk(TPoint from, TPoint to, std::int64_t margin, bool withEnd, Plot&& plot) const;
 
@@ -108,6 +141,7 @@ private:
     int stampRadius_ = 0;
     bool collecting_ = false;
     std::vector<std::int64_t> collected_;
+    std::vector<RowSpan> strokeSpans_;
 };
 
 } // namespace otpor::qt

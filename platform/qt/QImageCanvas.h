@@ -74,6 +74,9 @@ private:
     const QFontMetrics& Metrics();
     bool PenVisible() const;
     LineStyle CurrentLineStyle() const;
+    // The brush's fill and the visible pen, or nothing.
+    std::optional<std::uint32_t> CurrentFill() const;
+    std::optional<LineStyle> CurrentPen() const;
     RasterOp CurrentOp() const;
     // The top-left of the text cell of a text of the size anchored at (x, y)
     // by the current alignment.
