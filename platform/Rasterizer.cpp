@@ -22,19 +22,40 @@ std::uint32_t NotXor(std::uint32_t src, std::uint32_t dst)
     return ~(src ^ dst) | OpaqueAlpha;
 }
 
-// A run of one pixel value. The compiler leaves a plain loop scalar at the
-// optimisation level we build with, which makes a whole-picture fill several
-// times slower than it need be.
+// A run of one pixel value. The spans of the pictures are short (a strip is
+// a few to a few dozen pixels wide), so the run is written in 4-pixel stores
+// with the last one overlapping the one before, instead of a scalar tail
+// whose varying length the branch predictor cannot follow. (A plain loop
+// stays scalar at the optimisation level we build with.)
 void FillPixels(std::uint32_t* p, i64 n, std::uint32_t pixel)
 {
 #if defined(__SSE2__)
     constexpr i64 Lanes = 4;
-    const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
-    for (; n >= Lanes; n -= Lanes, p += Lanes)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
-#endif
+    if (n >= Lanes) {
+        const __m128i v = _mm_set1_epi32(static_cast<int>(pixel));
+        std::uint32_t* const last = p + n - Lanes;
+        for (; p < last; p += Lanes)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(last), v);
+        return;
+    }
+    switch (n) {
+    case 3:
+        p[2] = pixel;
+        [[fallthrough]];
+    case 2:
+        p[1] = pixel;
+        [[fallthrough]];
+    case 1:
+        p[0] = pixel;
+        break;
+    default:
+        break;
+    }
+#else
     for (; n > 0; --n)
         *p++ = pixel;
+#endif
 }
 
 u64 Magnitude(i64 v)
@@ -113,13 +134,14 @@ void Rasterizer::FillRect(i64 left, i64 top, i64 right, i64 bottom, std::uint32_
         Span(y, left, right, pixel, op);
 }
 
-// Calls plot(i, x, y) for the pixels i = 0 .. length (- 1 without the end) of
-// the line from `from` to `to` that lie within the clip widened by margin.
-// The minor coordinate of pixel i is the major step i times the slope,
-// rounded; both are computed in unsigned 64 bits, where the products of two
-// coordinate differences (each below 2^32) always fit.
-template <class Plot>
-void Rasterizer::Walk(TPoint from, TPoint to, i64 margin, bool withEnd, Plot&& plot) const
+// Calls plot(i, pixel) for the pixels i = 0 .. length - 1 of the line from
+// `from` to `to` (its end left out) that lie within the clip, in order. The
+// minor coordinate of pixel i is the major step i times the slope, rounded:
+// offset(i) = floor((i * minorLength + length / 2) / length). Both are
+// computed in unsigned 64 bits, where the products of two coordinate
+// differences (each below 2^32) always fit. The pixels within the clip are
+// a contiguous range of i, found up front, so the loop itself only steps.
+template <class Plot> void Rasterizer::Walk(TPoint from, TPoint to, Plot&& plot) const
 {
     const i64 dx = i64{to.X} - from.X;
     const i64 dy = i64{to.Y} - from.Y;
@@ -134,35 +156,61 @@ void Rasterizer::Walk(TPoint from, TPoint to, i64 margin, bool withEnd, Plot&& p
     const i64 majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const i64 minorStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const u64 minorLength = xMajor ? ady : adx;
-    const i64 majorLo = (xMajor ? clip_.Left : clip_.Top) - margin;
-    const i64 majorHi = (xMajor ? clip_.Right : clip_.Bottom) - 1 + margin;
-    const i64 minorLo = (xMajor ? clip_.Top : clip_.Left) - margin;
-    const i64 minorHi = (xMajor ? clip_.Bottom : clip_.Right) - 1 + margin;
+    const i64 majorLo = xMajor ? clip_.Left : clip_.Top;
+    const i64 majorHi = (xMajor ? clip_.Right : clip_.Bottom) - 1;
+    const i64 minorLo = xMajor ? clip_.Top : clip_.Left;
+    const i64 minorHi = (xMajor ? clip_.Bottom : clip_.Right) - 1;
 
+    // Steps whose major coordinate lies in the clip.
     i64 first = majorStep > 0 ? majorLo - major0 : major0 - majorHi;
     i64 last = majorStep > 0 ? majorHi - major0 : major0 - majorLo;
     first = std::max<i64>(first, 0);
-    last = std::min<i64>(last, static_cast<i64>(length) - (withEnd ? 0 : 1));
+    last = std::min<i64>(last, static_cast<i64>(length) - 1);
+    if (first > last)
+        return;
+    // Offsets whose minor coordinate lies in the clip, and the steps that
+    // have them (the offset never falls as i grows).
+    i64 offsetLo = minorStep > 0 ? minorLo - minor0 : minor0 - minorHi;
+    i64 offsetHi = minorStep > 0 ? minorHi - minor0 : minor0 - minorLo;
+    offsetLo = std::max<i64>(offsetLo, 0);
+    offsetHi = std::min<i64>(offsetHi, static_cast<i64>(minorLength));
+    if (offsetLo > offsetHi)
+        return;
+    const u64 half = length / 2;
+    if (minorLength == 0) {
+        if (offsetLo > 0)
+            return;
+    } else {
+        // offset(i) >= offsetLo  <=>  i * minorLength >= offsetLo * length - half
+        const u64 lowTarget = static_cast<u64>(offsetLo) * length;
+        if (lowTarget > half)
+            first =
+                std::max<i64>(first, static_cast<i64>((lowTarget - half + minorLength - 1) / minorLength));
+        // offset(i) <= offsetHi  <=>  i * minorLength <= (offsetHi + 1) * length - half - 1
+        const u64 highTarget = (static_cast<u64>(offsetHi) + 1) * length - half - 1;
+        last = std::min<i64>(last, static_cast<i64>(highTarget / minorLength));
+    }
     if (first > last)
         return;
 
-    const u64 start = static_cast<u64>(first) * minorLength + length / 2;
-    u64 offset = start / length;
+    const u64 start = static_cast<u64>(first) * minorLength + half;
+    const u64 offset = start / length;
     u64 error = start % length;
+    const i64 major = major0 + majorStep * first;
+    const i64 minor = minor0 + minorStep * static_cast<i64>(offset);
+    const i64 x = xMajor ? major : minor;
+    const i64 y = xMajor ? minor : major;
+    std::uint32_t* p = bits_ + y * stride_ + x;
+    const std::ptrdiff_t majorStride = xMajor ? majorStep : majorStep * stride_;
+    const std::ptrdiff_t minorStride = xMajor ? minorStep * stride_ : minorStep;
+    // The minor step is taken without a branch: its pattern along a slanted
+    // line is what a predictor gets wrong most.
     for (i64 i = first; i <= last; ++i) {
-        const i64 minor = minor0 + minorStep * static_cast<i64>(offset);
-        if (minor >= minorLo && minor <= minorHi) {
-            const i64 major = major0 + majorStep * i;
-            if (xMajor)
-                plot(i, major, minor);
-            else
-                plot(i, minor, major);
-        }
+        plot(i, p);
         error += minorLength;
-        if (error >= length) {
-            error -= length;
-            ++offset;
-        }
+        const u64 carry = u64{0} - static_cast<u64>(error >= length);
+        error -= length & carry;
+        p += majorStride + (minorStride & static_cast<std::ptrdiff_t>(carry));
     }
 }
 
@@ -233,18 +281,16 @@ void Rasterizer::EndUnion(const LineStyle& style)
 
 void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style)
 {
-    // Walk stays inside the clip for a margin of 0, so the pixels are set
-    // without further checks; the cases are split to keep the loop tight.
+    // The cases are split to keep the loop tight.
     const std::uint32_t pixel = style.Pixel;
     if (style.Op == RasterOp::Copy && !style.Dotted) {
-        Walk(from, to, 0, false, [&](i64, i64 x, i64 y) { bits_[y * stride_ + x] = pixel; });
+        Walk(from, to, [pixel](i64, std::uint32_t* p) { *p = pixel; });
         return;
     }
-    Walk(from, to, 0, false, [&](i64 i, i64 x, i64 y) {
+    Walk(from, to, [&](i64 i, std::uint32_t* p) {
         if (style.Dotted && i % 2 != 0)
             return;
-        std::uint32_t& dst = bits_[y * stride_ + x];
-        dst = style.Op == RasterOp::Copy ? pixel : NotXor(pixel, dst);
+        *p = style.Op == RasterOp::Copy ? pixel : NotXor(pixel, *p);
     });
 }
 
@@ -425,14 +471,29 @@ void Rasterizer::FillPolygon(std::span<const TPoint> points, std::uint32_t pixel
         for (const std::size_t e : active_)
             runEnd = std::min(runEnd, edges_[e].LastRow);
         if (active_.size() == 2) {
-            // The common case, a convex strip: one span per row.
+            // The common case, a convex strip: one span per row, written
+            // here (the rows lie within the clip already).
             const Edge& a = edges_[active_[0]];
             const Edge& b = edges_[active_[1]];
-            for (; y <= runEnd; ++y) {
+            const double lo = static_cast<double>(columnLo);
+            const double hi = static_cast<double>(columnHi);
+            const i64 left = clip_.Left;
+            const i64 right = clip_.Right;
+            std::uint32_t* row = bits_ + y * stride_;
+            for (; y <= runEnd; ++y, row += stride_) {
                 const double yc = static_cast<double>(y);
                 const double xa = a.X0 + (yc - a.Y0) * a.Slope;
                 const double xb = b.X0 + (yc - b.Y0) * b.Slope;
-                fillBetween(y, std::min(xa, xb), std::max(xa, xb));
+                const i64 x0 = std::max(Ceil(std::clamp(std::min(xa, xb), lo, hi)), left);
+                const i64 x1 = std::min(Ceil(std::clamp(std::max(xa, xb), lo, hi)), right);
+                if (x0 >= x1)
+                    continue;
+                if (op == RasterOp::Copy) {
+                    FillPixels(row + x0, x1 - x0, pixel);
+                } else {
+                    for (i64 x = x0; x < x1; ++x)
+                        row[x] = NotXor(pixel, row[x]);
+                }
             }
         } else {
             for (; y <= runEnd; ++y) {

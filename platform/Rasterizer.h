@@ -124,8 +124,7 @@ private:
     void AddDisc(TPoint centre, int width);
     void AddBand(TPoint from, TPoint to, int width);
     void AddSpan(std::int64_t y, double from, double to);
-    template <class Plot>
-    void Walk(TPoint from, TPoint to, std::int64_t margin, bool withEnd, Plot&& plot) const;
+    template <class Plot> void Walk(TPoint from, TPoint to, Plot&& plot) const;
 
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
