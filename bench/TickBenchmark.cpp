@@ -1,7 +1,9 @@
-// Speed of one tick of the process and of its parts, and the heap
-// allocations one tick makes. The timer gives every tick 50 ms.
+// Speed of one tick of the process and of its parts, and the heap calls one
+// tick makes (every malloc, calloc, realloc and free of the process, counted
+// by bench/HeapCalls). The timer gives every tick 50 ms.
 #include "app/TImage.h"
 #include "app/Unit1.h"
+#include "bench/HeapCalls.h"
 #include "chart/Oscillograph.h"
 #include "chart/TChart.h"
 #include "platform/qt/QImageCanvas.h"
@@ -13,37 +15,24 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <atomic>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <fstream>
-#include <new>
 #include <string>
-
-// Every heap allocation of the process is counted, so that a benchmark can
-// report how many one tick makes.
-static std::atomic<long> allocations{0};
-
-void* operator new(std::size_t size)
-{
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
 
 namespace otpor {
 namespace {
 
 const FormatSettings Comma{",", "."};
+
+using bench::CountedHeapCalls;
+
+// Heap calls (allocations and frees) per tick as benchmark counters.
+void ReportHeapCalls(benchmark::State& st, const bench::HeapCalls& calls, long ticks)
+{
+    st.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(calls.Allocations) / ticks);
+    st.counters["frees_per_tick"] = benchmark::Counter(static_cast<double>(calls.Frees) / ticks);
+}
 
 // The chart's series as the window feeds them.
 class ChartSink : public SeriesSink {
@@ -170,14 +159,16 @@ void BM_WholeTick(benchmark::State& st)
     form.ComboBox2Change(0);
     form.Button2Click();
     qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
-    long allocated = 0;
+    bench::HeapCalls calls;
     long ticks = 0;
     int n = 0;
     for (auto _ : st) {
-        const long before = allocations.load();
+        const bench::HeapCalls before = CountedHeapCalls();
         form.Timer1Timer();
         form.Chart().Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
-        allocated += allocations.load() - before;
+        const bench::HeapCalls after = CountedHeapCalls();
+        calls.Allocations += after.Allocations - before.Allocations;
+        calls.Frees += after.Frees - before.Frees;
         ++ticks;
         if (++n == 600) {
             st.PauseTiming();
@@ -186,7 +177,7 @@ void BM_WholeTick(benchmark::State& st)
             st.ResumeTiming();
         }
     }
-    st.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocated) / ticks);
+    ReportHeapCalls(st, calls, ticks);
 }
 BENCHMARK(BM_WholeTick)->Unit(benchmark::kMicrosecond);
 
@@ -197,17 +188,20 @@ void BM_TickAllocationsOutsideChart(benchmark::State& st)
     Prepare(s);
     qt::QImageCanvas canvas(PictureWidth, PictureHeight);
     DrawWorkpieceAndTool(canvas, s.Scene);
-    long allocated = 0, ticks = 0;
+    bench::HeapCalls calls;
+    long ticks = 0;
     for (auto _ : st) {
-        const long before = allocations.load();
+        const bench::HeapCalls before = CountedHeapCalls();
         AdvanceProcess(s);
         ShiftHistories(s);
         DrawWorkpieceAndTool(canvas, s.Scene);
         DrawForces(canvas, s.Scene, s.Arrows());
-        allocated += allocations.load() - before;
+        const bench::HeapCalls after = CountedHeapCalls();
+        calls.Allocations += after.Allocations - before.Allocations;
+        calls.Frees += after.Frees - before.Frees;
         ++ticks;
     }
-    st.counters["allocs_per_tick"] = benchmark::Counter(static_cast<double>(allocated) / ticks);
+    ReportHeapCalls(st, calls, ticks);
 }
 BENCHMARK(BM_TickAllocationsOutsideChart)->Iterations(600);
 

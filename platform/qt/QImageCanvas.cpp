@@ -1,6 +1,7 @@
 #include "platform/qt/QImageCanvas.h"
 
 #include <QColor>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -16,6 +17,12 @@ using i64 = std::int64_t;
 
 // Larger pixel sizes only cost time: no text of the pictures comes near it.
 constexpr int MaxFontPixels = 1000;
+// Texts kept per canvas; a picture draws a few dozen. Beyond this the cache
+// is thinned, so that changing texts cannot grow it without bound.
+constexpr std::size_t MaxCachedTexts = 512;
+// Masks larger than this (in pixels) are not kept: only absurd fonts or
+// texts reach it.
+constexpr i64 MaxMaskPixels = 1 << 20;
 
 std::uint32_t ToPixel(TColor c)
 {
@@ -61,38 +68,23 @@ QImageCanvas::QImageCanvas(int width, int height)
     SetSize(width, height);
 }
 
-QImageCanvas::~QImageCanvas()
-{
-    ClosePainter();
-}
+QImageCanvas::~QImageCanvas() = default;
 
 void QImageCanvas::SetSize(int width, int height)
 {
-    ClosePainter();
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     image_.fill(Qt::white);
     clipped_ = false;
     raster_.Attach(nullptr, 0, 0, 0);
 }
 
-void QImageCanvas::EndFrame()
-{
-    ClosePainter();
-}
-
-void QImageCanvas::ClosePainter()
-{
-    if (painter_.isActive())
-        painter_.end();
-}
+void QImageCanvas::EndFrame() {}
 
 Rasterizer& QImageCanvas::Pixels()
 {
-    // A copy of Image() shares the pixels until one side writes; detach
-    // first, and never leave the painter on the pixels that the copy keeps.
+    // A copy of Image() shares the pixels until one side writes; detach first.
     const auto* current = reinterpret_cast<const std::uint32_t*>(image_.constBits());
     if (!image_.isDetached() || raster_.Bits() != current || current == nullptr) {
-        ClosePainter();
         auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
         raster_.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)),
                        image_.width(), image_.height());
@@ -102,53 +94,144 @@ Rasterizer& QImageCanvas::Pixels()
     return raster_;
 }
 
-QPainter* QImageCanvas::TextPainter()
+const QImageCanvas::CachedFont& QImageCanvas::CurrentFont()
+{
+    if (fontIndex_ < fonts_.size() && SameFace(fonts_[fontIndex_].Face, Font()))
+        return fonts_[fontIndex_];
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        if (SameFace(fonts_[i].Face, Font())) {
+            fontIndex_ = i;
+            return fonts_[i];
+        }
+    }
+    QFont font(QString::fromStdString(Font().Name));
+    font.setPixelSize(PixelSize(Font().Height));
+    font.setBold(Font().Bold);
+    font.setItalic(Font().Italic);
+    // The pictures are specified per pixel: no grey edges on glyphs.
+    font.setStyleStrategy(QFont::NoAntialias);
+    QFontMetrics metrics(font, &image_);
+    const int ascent = metrics.ascent();
+    const int height = metrics.height();
+    fonts_.push_back(CachedFont{Font(), font, metrics, ascent, height});
+    fontIndex_ = fonts_.size() - 1;
+    return fonts_.back();
+}
+
+QImageCanvas::CachedText& QImageCanvas::Text(std::string_view text, int angle, bool render)
+{
+    const CachedFont& font = CurrentFont();
+    const int align =
+        angle == 0 ? 0
+                   : static_cast<int>(TextAlign().Horizontal) * 2 + static_cast<int>(TextAlign().Vertical);
+    const TextKeyView probe{fontIndex_, angle, align, text};
+    auto it = texts_.find(probe);
+    if (it == texts_.end()) {
+        if (texts_.size() >= MaxCachedTexts) {
+            // Texts only measured (a range's changing ends) go first; the
+            // drawn ones keep their masks unless they alone fill the cache.
+            std::erase_if(texts_, [](const auto& e) { return !e.second.Rendered; });
+            if (texts_.size() >= MaxCachedTexts)
+                texts_.clear();
+        }
+        CachedText entry;
+        entry.Width = font.Metrics.horizontalAdvance(ToQString(text));
+        it = texts_.emplace(TextKey{fontIndex_, angle, align, std::string(text)}, std::move(entry)).first;
+    }
+    if (render && !it->second.Rendered)
+        Render(font, text, angle, it->second);
+    return it->second;
+}
+
+// The text drawn by Qt into a transparent mask, as DrawDirect would draw it
+// onto the image, and kept as runs of set pixels.
+void QImageCanvas::Render(const CachedFont& font, std::string_view text, int angle, CachedText& entry)
+{
+    entry.Rendered = true;
+    const i64 height = font.Height;
+    // Glyphs may overhang their cell a little (italics, accents); turned text
+    // stays within its diagonal of the anchor.
+    const i64 pad = angle == 0 ? height : i64{entry.Width} + 2 * height;
+    const i64 maskWidth = angle == 0 ? i64{entry.Width} + 2 * pad : 2 * pad;
+    const i64 maskHeight = angle == 0 ? height + 2 * pad : 2 * pad;
+    if (maskWidth * maskHeight > MaxMaskPixels) {
+        entry.Direct = true;
+        return;
+    }
+    QImage mask(static_cast<int>(maskWidth), static_cast<int>(maskHeight),
+                QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    {
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font.QtFont);
+        painter.setPen(Qt::black);
+        const QString s = ToQString(text);
+        if (angle == 0) {
+            painter.drawText(QPoint(static_cast<int>(pad), static_cast<int>(pad) + font.Ascent), s);
+        } else {
+            i64 left = 0;
+            i64 top = 0;
+            CellOrigin(0, 0, entry.Width, font.Height, left, top);
+            painter.translate(static_cast<int>(pad), static_cast<int>(pad));
+            painter.rotate(-static_cast<double>(angle % 360));
+            painter.drawText(QPoint(static_cast<int>(left), static_cast<int>(top) + font.Ascent), s);
+        }
+    }
+    entry.OriginX = static_cast<int>(-pad);
+    entry.OriginY = static_cast<int>(-pad);
+    entry.Runs.clear();
+    for (int y = 0; y < mask.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        int x = 0;
+        while (x < mask.width()) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < mask.width() && qAlpha(row[x]) != 0)
+                ++x;
+            entry.Runs.push_back({y, start, x});
+        }
+    }
+}
+
+void QImageCanvas::BlitText(const CachedText& entry, i64 x, i64 y)
+{
+    Rasterizer& px = Pixels();
+    const std::uint32_t ink = ToPixel(Font().Color);
+    const i64 originX = x + entry.OriginX;
+    const i64 originY = y + entry.OriginY;
+    for (const MaskRun& run : entry.Runs)
+        px.FillRect(originX + run.Dx0, originY + run.Dy, originX + run.Dx1, originY + run.Dy + 1, ink,
+                    RasterOp::Copy);
+}
+
+void QImageCanvas::DrawDirect(std::string_view text, int angle, int width, i64 x, i64 y)
 {
     Pixels();
     if (image_.isNull())
-        return nullptr;
-    if (!painter_.isActive()) {
-        if (!painter_.begin(&image_))
-            return nullptr;
-        painter_.setRenderHint(QPainter::Antialiasing, false);
-        painter_.setRenderHint(QPainter::TextAntialiasing, false);
-        painter_.setClipRect(ToQRect(raster_.Clip()));
-        painterFontCurrent_ = false;
-        painterColor_.reset();
+        return;
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setClipRect(ToQRect(raster_.Clip()));
+    const CachedFont& font = CurrentFont();
+    painter.setFont(font.QtFont);
+    painter.setPen(QColor::fromRgb(ToPixel(Font().Color)));
+    i64 left = 0;
+    i64 top = 0;
+    if (angle != 0) {
+        CellOrigin(0, 0, width, font.Height, left, top);
+        painter.translate(static_cast<int>(x), static_cast<int>(y));
+        painter.rotate(-static_cast<double>(angle % 360));
+    } else {
+        left = x;
+        top = y;
     }
-    const QFont& font = CurrentQFont();
-    if (!painterFontCurrent_) {
-        painter_.setFont(font);
-        painterFontCurrent_ = true;
-    }
-    if (painterColor_ != Font().Color) {
-        painter_.setPen(QColor::fromRgb(ToPixel(Font().Color)));
-        painterColor_ = Font().Color;
-    }
-    return &painter_;
-}
-
-const QFont& QImageCanvas::CurrentQFont()
-{
-    if (!fontKey_ || !SameFace(*fontKey_, Font())) {
-        fontKey_ = Font();
-        QFont font(QString::fromStdString(Font().Name));
-        font.setPixelSize(PixelSize(Font().Height));
-        font.setBold(Font().Bold);
-        font.setItalic(Font().Italic);
-        // The pictures are specified per pixel: no grey edges on glyphs.
-        font.setStyleStrategy(QFont::NoAntialias);
-        qfont_ = font;
-        metrics_.emplace(qfont_, &image_);
-        painterFontCurrent_ = false;
-    }
-    return qfont_;
-}
-
-const QFontMetrics& QImageCanvas::Metrics()
-{
-    CurrentQFont();
-    return *metrics_;
+    painter.drawText(QPoint(static_cast<int>(left), static_cast<int>(top) + font.Ascent), ToQString(text));
 }
 
 bool QImageCanvas::PenVisible() const
@@ -238,19 +321,13 @@ void QImageCanvas::CellOrigin(i64 x, i64 y, int width, int height, i64& left, i6
     top = TextAlign().Vertical == VerticalAlign::Bottom ? y - height : y;
 }
 
-void QImageCanvas::DrawTextLine(QPainter& painter, int left, int top, const QString& text)
-{
-    painter.drawText(QPoint(left, top + Metrics().ascent()), text);
-}
-
 void QImageCanvas::TextOut(int x, int y, std::string_view text)
 {
     if (text.empty())
         return;
-    const QString s = ToQString(text);
-    const QFontMetrics& fm = Metrics();
-    const int width = fm.horizontalAdvance(s);
-    const int height = fm.height();
+    const CachedText& measured = Text(text, 0, false);
+    const int width = measured.Width;
+    const int height = CurrentFont().Height;
     i64 left = 0;
     i64 top = 0;
     CellOrigin(x, y, width, height, left, top);
@@ -260,42 +337,40 @@ void QImageCanvas::TextOut(int x, int y, std::string_view text)
     // A clear brush means a transparent text background, whatever the mode.
     if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
         Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()), RasterOp::Copy);
-    if (QPainter* painter = TextPainter())
-        DrawTextLine(*painter, static_cast<int>(left), static_cast<int>(top), s);
+    const CachedText& drawn = Text(text, 0, true);
+    if (drawn.Direct)
+        DrawDirect(text, 0, width, left, top);
+    else
+        BlitText(drawn, left, top);
 }
 
 void QImageCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDegrees)
 {
     if (text.empty())
         return;
-    const QString s = ToQString(text);
-    const QFontMetrics& fm = Metrics();
-    const int width = fm.horizontalAdvance(s);
-    const int height = fm.height();
-    i64 left = 0;
-    i64 top = 0;
-    CellOrigin(0, 0, width, height, left, top);
+    const int angle = angleDegrees % 360;
+    const CachedText& measured = Text(text, angle, false);
+    const int width = measured.Width;
+    const int height = CurrentFont().Height;
     // Turned about the anchor, the cell stays within its diagonal of it.
     const i64 reach = i64{width} + height;
     if (!NearClip(Pixels().Clip(), x, y, 0, 0, reach + height))
         return;
-    QPainter* painter = TextPainter();
-    if (!painter)
-        return;
-    painter->translate(x, y);
-    painter->rotate(-static_cast<double>(angleDegrees % 360));
-    DrawTextLine(*painter, static_cast<int>(left), static_cast<int>(top), s);
-    painter->resetTransform();
+    const CachedText& drawn = Text(text, angle, true);
+    if (drawn.Direct)
+        DrawDirect(text, angle, width, x, y);
+    else
+        BlitText(drawn, x, y);
 }
 
 int QImageCanvas::TextWidth(std::string_view text)
 {
-    return Metrics().horizontalAdvance(ToQString(text));
+    return text.empty() ? 0 : Text(text, 0, false).Width;
 }
 
 int QImageCanvas::TextHeight(std::string_view)
 {
-    return Metrics().height();
+    return CurrentFont().Height;
 }
 
 void QImageCanvas::BandFill(int x, int y, int w, int h, TColor color)
@@ -317,16 +392,12 @@ void QImageCanvas::ClipRect(const TRect& r)
     clipped_ = true;
     clip_ = r;
     Pixels().SetClip(r);
-    if (painter_.isActive())
-        painter_.setClipRect(ToQRect(raster_.Clip()));
 }
 
 void QImageCanvas::RemoveClip()
 {
     clipped_ = false;
     Pixels().RemoveClip();
-    if (painter_.isActive())
-        painter_.setClipRect(ToQRect(raster_.Clip()));
 }
 
 } // namespace otpor::qt

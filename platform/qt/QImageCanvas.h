@@ -5,16 +5,18 @@
 // Shapes and lines are set pixel by pixel by the Rasterizer, so that the
 // classic conventions hold exactly (end pixel of a line left out, right and
 // bottom edges excluded, even-odd fill, an exact not-xor) and any int
-// coordinate is safe; text goes through one QPainter that stays open on the
-// image, with its font and colour changed only when the canvas's font changes.
-// Text is not antialiased. Its cell (TextWidth x TextHeight) is filled with
-// the background colour when the background mode is opaque and the brush is
-// not clear: a clear brush means a transparent text background.
+// coordinate is safe. Text is not antialiased: Qt renders each text once per
+// font and angle into a mask, kept with its measured width, and the canvas
+// sets the mask's pixels in the font colour; the fonts are kept too. So a
+// picture whose texts repeat from one paint to the next (axis labels, legend,
+// titles) draws them without rebuilding a font, shaping a text or touching
+// the heap. Its cell (TextWidth x TextHeight) is filled with the background
+// colour when the background mode is opaque and the brush is not clear: a
+// clear brush means a transparent text background.
 //
-// Frames: nothing needs to be opened before drawing. EndFrame closes the
-// painter once a picture is finished (it is reopened by the next text); a
-// copy of Image() taken at any time is a snapshot, because the canvas
-// detaches the image before it draws again.
+// Frames: nothing needs to be opened before drawing; EndFrame marks the end
+// of a picture. A copy of Image() taken at any time is a snapshot, because
+// the canvas detaches the image before it draws again.
 #pragma once
 
 #include "platform/Canvas.h"
@@ -23,9 +25,13 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
 
+#include <cstdint>
+#include <map>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace otpor::qt {
 
@@ -43,7 +49,7 @@ public:
     // Replaces the bitmap by a white one of the new size (a resized control
     // draws into a new picture); the drawing state stays, the clip is removed.
     void SetSize(int width, int height);
-    // Closes the text painter; the next text opens it again.
+    // The end of a picture (nothing is held open between pictures).
     void EndFrame();
 
     void Rectangle(int x1, int y1, int x2, int y2) override;
@@ -64,14 +70,72 @@ protected:
     void DrawLine(TPoint from, TPoint to) override;
 
 private:
+    // A font as Qt builds it, kept for the canvas's life.
+    struct CachedFont {
+        otpor::Font Face; // colour not used
+        QFont QtFont;
+        QFontMetrics Metrics;
+        int Ascent;
+        int Height;
+    };
+    // A run of set pixels of a rendered text, relative to its mask's origin.
+    struct MaskRun {
+        int Dy;
+        int Dx0;
+        int Dx1;
+    };
+    // Turned text is rendered about its anchor, so the alignment is part of
+    // its key (level text is rendered from its cell's top-left).
+    struct TextKey {
+        std::size_t FontIndex;
+        int Angle;
+        int Align;
+        std::string Text;
+    };
+    struct TextKeyView {
+        std::size_t FontIndex;
+        int Angle;
+        int Align;
+        std::string_view Text;
+    };
+    struct TextKeyLess {
+        using is_transparent = void;
+        template <class A, class B> bool operator()(const A& a, const B& b) const
+        {
+            if (a.FontIndex != b.FontIndex)
+                return a.FontIndex < b.FontIndex;
+            if (a.Angle != b.Angle)
+                return a.Angle < b.Angle;
+            if (a.Align != b.Align)
+                return a.Align < b.Align;
+            return std::string_view(a.Text) < std::string_view(b.Text);
+        }
+    };
+    struct CachedText {
+        int Width = 0;
+        bool Rendered = false;
+        // Too large to keep as a mask: drawn by Qt each time.
+        bool Direct = false;
+        // The mask's origin relative to the anchor point the text is drawn
+        // at (the cell's top-left for level text, the turning point for
+        // turned text).
+        int OriginX = 0;
+        int OriginY = 0;
+        std::vector<MaskRun> Runs;
+    };
+
     // The rasterizer on an image that nobody else shares.
     Rasterizer& Pixels();
-    // The painter on the image, with the canvas's clip and font.
-    QPainter* TextPainter();
-    void ClosePainter();
-    // The QFont and metrics of the canvas's current font.
-    const QFont& CurrentQFont();
-    const QFontMetrics& Metrics();
+    // The canvas's current font, built once.
+    const CachedFont& CurrentFont();
+    // The measured (and, when render is set, rendered) text in the current
+    // font at the angle.
+    CachedText& Text(std::string_view text, int angle, bool render);
+    void Render(const CachedFont& font, std::string_view text, int angle, CachedText& entry);
+    void BlitText(const CachedText& entry, std::int64_t x, std::int64_t y);
+    // Qt's drawing of the text straight onto the image, for masks too large
+    // to keep; (x, y) is the cell's top-left, or the anchor of turned text.
+    void DrawDirect(std::string_view text, int angle, int width, std::int64_t x, std::int64_t y);
     bool PenVisible() const;
     LineStyle CurrentLineStyle() const;
     // The brush's fill and the visible pen, or nothing.
@@ -82,21 +146,15 @@ private:
     // by the current alignment.
     void CellOrigin(std::int64_t x, std::int64_t y, int width, int height, std::int64_t& left,
                     std::int64_t& top) const;
-    void DrawTextLine(QPainter& painter, int left, int top, const QString& text);
 
     QImage image_;
     Rasterizer raster_;
-    QPainter painter_;
     bool clipped_ = false;
     TRect clip_;
 
-    // Font cache: rebuilt when the canvas font differs from fontKey_.
-    std::optional<otpor::Font> fontKey_;
-    QFont qfont_;
-    std::optional<QFontMetrics> metrics_;
-    // What the open painter was last given.
-    bool painterFontCurrent_ = false;
-    std::optional<TColor> painterColor_;
+    std::vector<CachedFont> fonts_;
+    std::size_t fontIndex_ = 0;
+    std::map<TextKey, CachedText, TextKeyLess> texts_;
 };
 
 } // namespace otpor::qt
