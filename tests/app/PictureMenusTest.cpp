@@ -147,7 +147,9 @@ TEST_F(PictureMenusTest, ARightClickOpensTheMenuAndARightDragScrollsWithoutOne)
 
 TEST_F(PictureMenusTest, SavesThePictureAsShownAndTheDataWholeOrNotAtAll)
 {
-    QTemporaryDir folder;
+    // Under the build folder: Qt's own file dialog sniffs the files of every
+    // folder it shows, and would block on a named pipe that /tmp may hold.
+    QTemporaryDir folder(PICTURE_DIR "/menus-XXXXXX");
     const QString png = folder.filePath("slika.png");
     SaveThroughMenu(form.Image1, "Sačuvaj sliku…", png);
     const QImage saved(png);
@@ -164,9 +166,10 @@ TEST_F(PictureMenusTest, SavesThePictureAsShownAndTheDataWholeOrNotAtAll)
     EXPECT_EQ(written.readAll().toStdString(), OscillogramCsv(form.State()));
     EXPECT_TRUE(reported.empty());
 
-    // A folder nobody may write in (root may write almost anywhere, but not in /proc).
-    QTemporaryDir locked;
-    const QString folderPath = geteuid() == 0 ? QStringLiteral("/proc") : locked.path();
+    // A folder nobody may write in (root may write almost anywhere, but not
+    // into sysfs, whose top holds only folders, which the dialog lists safely).
+    QTemporaryDir locked(PICTURE_DIR "/locked-XXXXXX");
+    const QString folderPath = geteuid() == 0 ? QStringLiteral("/sys") : locked.path();
     QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const QString refused = QDir(folderPath).filePath("oscilogram.csv");
     SaveThroughMenu(form.Chart1, "Sačuvaj podatke (CSV)…", refused);
