@@ -74,6 +74,23 @@ i64 Ceil(double v)
     return static_cast<double>(t) < v ? t + 1 : t;
 }
 
+// The rows of a strip between two edges, each edge's crossing of row y being
+// x0 + (y - y0) * slope, taking the pixels from the left crossing (included)
+// to the right one (excluded), clipped to [left, right). The crossings lie
+// between int end points, so they convert safely.
+void FillStrip(std::uint32_t* row, std::ptrdiff_t stride, i64 rows, double y, double ax, double ay, double as,
+               double bx, double by, double bs, i64 left, i64 right, std::uint32_t pixel)
+{
+    for (; rows > 0; --rows, row += stride, y += 1.0) {
+        const double xa = ax + (y - ay) * as;
+        const double xb = bx + (y - by) * bs;
+        const i64 x0 = std::max(Ceil(std::min(xa, xb)), left);
+        const i64 x1 = std::min(Ceil(std::max(xa, xb)), right);
+        if (x0 < x1)
+            FillPixels(row + x0, x1 - x0, pixel);
+    }
+}
+
 void SampleSpan(double from, double to, i64 lo, i64 hi, i64& first, i64& end)
 {
     first = Ceil(std::clamp(from, static_cast<double>(lo), static_cast<double>(hi)));
@@ -134,28 +151,41 @@ void Rasterizer::FillRect(i64 left, i64 top, i64 right, i64 bottom, std::uint32_
         Span(y, left, right, pixel, op);
 }
 
-// Calls plot(i, pixel) for the pixels i = 0 .. length - 1 of the line from
-// `from` to `to` (its end left out) that lie within the clip, in order. The
-// minor coordinate of pixel i is the major step i times the slope, rounded:
+// The pixels i = 0 .. length - 1 of the line from `from` to `to` (its end
+// left out) that lie within the clip, as a run of steps. The minor coordinate
+// of pixel i is the major step i times the slope, rounded:
 // offset(i) = floor((i * minorLength + length / 2) / length). Both are
 // computed in unsigned 64 bits, where the products of two coordinate
-// differences (each below 2^32) always fit. The pixels within the clip are
-// a contiguous range of i, found up front, so the loop itself only steps.
-template <class Plot> void Rasterizer::Walk(TPoint from, TPoint to, Plot&& plot) const
+// differences (each below 2^32) always fit. The pixels within the clip are a
+// contiguous range of i, found up front, so the loop itself only steps.
+Rasterizer::LineRun Rasterizer::ClipLine(TPoint from, TPoint to) const
 {
+    LineRun run;
     const i64 dx = i64{to.X} - from.X;
     const i64 dy = i64{to.Y} - from.Y;
     const u64 adx = Magnitude(dx);
     const u64 ady = Magnitude(dy);
     const u64 length = std::max(adx, ady);
     if (length == 0 || clip_.IsEmpty())
-        return;
+        return run;
     const bool xMajor = adx >= ady;
     const i64 major0 = xMajor ? from.X : from.Y;
     const i64 minor0 = xMajor ? from.Y : from.X;
     const i64 majorStep = (xMajor ? dx : dy) < 0 ? -1 : 1;
     const i64 minorStep = (xMajor ? dy : dx) < 0 ? -1 : 1;
     const u64 minorLength = xMajor ? ady : adx;
+    run.Length = length;
+    run.MinorLength = minorLength;
+    run.MajorStride = xMajor ? majorStep : majorStep * stride_;
+    run.MinorStride = xMajor ? minorStep * stride_ : minorStep;
+    const u64 half = length / 2;
+    if (clip_.Contains(from.X, from.Y) && clip_.Contains(to.X, to.Y)) {
+        // Wholly inside (the common case): no clipping, and no division.
+        run.P = bits_ + i64{from.Y} * stride_ + from.X;
+        run.Count = static_cast<i64>(length);
+        run.Error = half;
+        return run;
+    }
     const i64 majorLo = xMajor ? clip_.Left : clip_.Top;
     const i64 majorHi = (xMajor ? clip_.Right : clip_.Bottom) - 1;
     const i64 minorLo = xMajor ? clip_.Top : clip_.Left;
@@ -167,7 +197,7 @@ template <class Plot> void Rasterizer::Walk(TPoint from, TPoint to, Plot&& plot)
     first = std::max<i64>(first, 0);
     last = std::min<i64>(last, static_cast<i64>(length) - 1);
     if (first > last)
-        return;
+        return run;
     // Offsets whose minor coordinate lies in the clip, and the steps that
     // have them (the offset never falls as i grows).
     i64 offsetLo = minorStep > 0 ? minorLo - minor0 : minor0 - minorHi;
@@ -175,11 +205,10 @@ template <class Plot> void Rasterizer::Walk(TPoint from, TPoint to, Plot&& plot)
     offsetLo = std::max<i64>(offsetLo, 0);
     offsetHi = std::min<i64>(offsetHi, static_cast<i64>(minorLength));
     if (offsetLo > offsetHi)
-        return;
-    const u64 half = length / 2;
+        return run;
     if (minorLength == 0) {
         if (offsetLo > 0)
-            return;
+            return run;
     } else {
         // offset(i) >= offsetLo  <=>  i * minorLength >= offsetLo * length - half
         const u64 lowTarget = static_cast<u64>(offsetLo) * length;
@@ -191,27 +220,19 @@ template <class Plot> void Rasterizer::Walk(TPoint from, TPoint to, Plot&& plot)
         last = std::min<i64>(last, static_cast<i64>(highTarget / minorLength));
     }
     if (first > last)
-        return;
+        return run;
 
     const u64 start = static_cast<u64>(first) * minorLength + half;
     const u64 offset = start / length;
-    u64 error = start % length;
     const i64 major = major0 + majorStep * first;
     const i64 minor = minor0 + minorStep * static_cast<i64>(offset);
     const i64 x = xMajor ? major : minor;
     const i64 y = xMajor ? minor : major;
-    std::uint32_t* p = bits_ + y * stride_ + x;
-    const std::ptrdiff_t majorStride = xMajor ? majorStep : majorStep * stride_;
-    const std::ptrdiff_t minorStride = xMajor ? minorStep * stride_ : minorStep;
-    // The minor step is taken without a branch: its pattern along a slanted
-    // line is what a predictor gets wrong most.
-    for (i64 i = first; i <= last; ++i) {
-        plot(i, p);
-        error += minorLength;
-        const u64 carry = u64{0} - static_cast<u64>(error >= length);
-        error -= length & carry;
-        p += majorStride + (minorStride & static_cast<std::ptrdiff_t>(carry));
-    }
+    run.P = bits_ + y * stride_ + x;
+    run.First = first;
+    run.Count = last - first + 1;
+    run.Error = start % length;
+    return run;
 }
 
 void Rasterizer::PrepareStamp(int width)
@@ -279,19 +300,52 @@ void Rasterizer::EndUnion(const LineStyle& style)
     collected_.clear();
 }
 
+namespace {
+
+// The steps of a solid line: the minor step is taken without a branch, as
+// its pattern along a slanted line is what a predictor gets wrong most. Kept
+// apart so that its few variables all stay in registers.
+[[gnu::noinline]] void SolidRun(std::uint32_t* p, i64 count, std::uint32_t pixel, u64 error, u64 minorLength,
+                                u64 length, std::ptrdiff_t majorStride, std::ptrdiff_t minorStride)
+{
+    // error stays below length, so error + minorLength - length wraps
+    // exactly when there is no carry; conditional moves keep the chain short.
+    const std::ptrdiff_t diagonalStride = majorStride + minorStride;
+    const u64 back = minorLength - length;
+    for (; count > 0; --count) {
+        *p = pixel;
+        const u64 next = error + minorLength;
+        const bool carry = next >= length;
+        error = carry ? error + back : next;
+        p += carry ? diagonalStride : majorStride;
+    }
+}
+
+} // namespace
+
 void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style)
 {
-    // The cases are split to keep the loop tight.
+    const LineRun run = ClipLine(from, to);
+    if (run.Count <= 0)
+        return;
     const std::uint32_t pixel = style.Pixel;
     if (style.Op == RasterOp::Copy && !style.Dotted) {
-        Walk(from, to, [pixel](i64, std::uint32_t* p) { *p = pixel; });
+        SolidRun(run.P, run.Count, pixel, run.Error, run.MinorLength, run.Length, run.MajorStride,
+                 run.MinorStride);
         return;
     }
-    Walk(from, to, [&](i64 i, std::uint32_t* p) {
-        if (style.Dotted && i % 2 != 0)
-            return;
-        *p = style.Op == RasterOp::Copy ? pixel : NotXor(pixel, *p);
-    });
+    std::uint32_t* p = run.P;
+    u64 error = run.Error;
+    for (i64 i = run.First; i < run.First + run.Count; ++i) {
+        if (!style.Dotted || i % 2 == 0)
+            *p = style.Op == RasterOp::Copy ? pixel : NotXor(pixel, *p);
+        error += run.MinorLength;
+        if (error >= run.Length) {
+            error -= run.Length;
+            p += run.MinorStride;
+        }
+        p += run.MajorStride;
+    }
 }
 
 void Rasterizer::AddSpan(i64 y, double from, double to)
@@ -475,24 +529,17 @@ void Rasterizer::FillPolygon(std::span<const TPoint> points, std::uint32_t pixel
             // here (the rows lie within the clip already).
             const Edge& a = edges_[active_[0]];
             const Edge& b = edges_[active_[1]];
-            const double lo = static_cast<double>(columnLo);
-            const double hi = static_cast<double>(columnHi);
-            const i64 left = clip_.Left;
-            const i64 right = clip_.Right;
-            std::uint32_t* row = bits_ + y * stride_;
-            for (; y <= runEnd; ++y, row += stride_) {
-                const double yc = static_cast<double>(y);
-                const double xa = a.X0 + (yc - a.Y0) * a.Slope;
-                const double xb = b.X0 + (yc - b.Y0) * b.Slope;
-                const i64 x0 = std::max(Ceil(std::clamp(std::min(xa, xb), lo, hi)), left);
-                const i64 x1 = std::min(Ceil(std::clamp(std::max(xa, xb), lo, hi)), right);
-                if (x0 >= x1)
-                    continue;
-                if (op == RasterOp::Copy) {
-                    FillPixels(row + x0, x1 - x0, pixel);
-                } else {
-                    for (i64 x = x0; x < x1; ++x)
-                        row[x] = NotXor(pixel, row[x]);
+            const i64 rows = runEnd - y + 1;
+            if (op == RasterOp::Copy) {
+                FillStrip(bits_ + y * stride_, stride_, rows, static_cast<double>(y), a.X0, a.Y0, a.Slope,
+                          b.X0, b.Y0, b.Slope, clip_.Left, clip_.Right, pixel);
+                y += rows;
+            } else {
+                for (; y <= runEnd; ++y) {
+                    const double yc = static_cast<double>(y);
+                    const double xa = a.X0 + (yc - a.Y0) * a.Slope;
+                    const double xb = b.X0 + (yc - b.Y0) * b.Slope;
+                    fillBetween(y, std::min(xa, xb), std::max(xa, xb));
                 }
             }
         } else {

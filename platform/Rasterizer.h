@@ -124,7 +124,20 @@ private:
     void AddDisc(TPoint centre, int width);
     void AddBand(TPoint from, TPoint to, int width);
     void AddSpan(std::int64_t y, double from, double to);
-    template <class Plot> void Walk(TPoint from, TPoint to, Plot&& plot) const;
+    // The part of a thin line within the clip: Count pixels from P, the
+    // first being pixel First of the line, stepping by MajorStride each and
+    // by MinorStride when Error, growing by MinorLength, reaches Length.
+    struct LineRun {
+        std::uint32_t* P = nullptr;
+        std::int64_t First = 0;
+        std::int64_t Count = 0;
+        std::uint64_t Error = 0;
+        std::uint64_t MinorLength = 0;
+        std::uint64_t Length = 1;
+        std::ptrdiff_t MajorStride = 0;
+        std::ptrdiff_t MinorStride = 0;
+    };
+    LineRun ClipLine(TPoint from, TPoint to) const;
 
     std::uint32_t* bits_ = nullptr;
     std::ptrdiff_t stride_ = 0;
