@@ -26,6 +26,7 @@
 #include <QFontMetrics>
 #include <QImage>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -71,12 +72,20 @@ protected:
 
 private:
     // A font as Qt builds it, kept for the canvas's life.
+    // The characters numbers are written with, whose widths a font keeps.
+    static constexpr std::string_view NumberCharacters = "0123456789,.-+ Ee";
     struct CachedFont {
         otpor::Font Face; // colour not used
         QFont QtFont;
         QFontMetrics Metrics;
         int Ascent;
         int Height;
+        // Per number character: its advance in 1/64 pixel, -1 until
+        // measured. Per pair:
+        // 0 unknown, 1 when the pair measures as the sum of its advances
+        // (no kerning between them), 2 when it does not.
+        std::array<int, NumberCharacters.size()> Advance{};
+        std::array<std::array<std::uint8_t, NumberCharacters.size()>, NumberCharacters.size()> Additive{};
     };
     // A run of set pixels of a rendered text, relative to its mask's origin.
     struct MaskRun {
@@ -127,7 +136,10 @@ private:
     // The rasterizer on an image that nobody else shares.
     Rasterizer& Pixels();
     // The canvas's current font, built once.
-    const CachedFont& CurrentFont();
+    CachedFont& CurrentFont();
+    // The width of a number's text from its characters' advances, when its
+    // every pair of neighbours is known to add up; -1 otherwise.
+    int NumberWidth(CachedFont& font, std::string_view text);
     // The measured (and, when render is set, rendered) text in the current
     // font at the angle.
     CachedText& Text(std::string_view text, int angle, bool render);

@@ -184,3 +184,31 @@ TEST(QImageCanvasText, TextIsClippedToTheClipRectangle)
 
 } // namespace
 } // namespace otpor::test
+
+namespace otpor::test {
+namespace {
+
+// Numbers are measured from their characters' advances (no shaping, no
+// heap); the widths must be Qt's, whatever the digits, in every font the
+// pictures use.
+TEST(QImageCanvasText, NumbersMeasureAsQtMeasuresThem)
+{
+    QImageCanvas canvas(10, 10);
+    for (const char* name : {"Arial", "Tahoma"}) {
+        for (const int height : {11, 13}) {
+            otpor::Font font = ArialFont(height);
+            font.Name = name;
+            canvas.SetFont(font);
+            QFont qfont(QString::fromLatin1(name));
+            qfont.setPixelSize(height);
+            qfont.setStyleStrategy(QFont::NoAntialias);
+            const QFontMetrics metrics(qfont, &canvas.Image());
+            for (const char* text : {"0", "1.000", "-100,2", "1000000", "-87,65", "111", "1E-5", "+4 7"})
+                EXPECT_EQ(canvas.TextWidth(text), metrics.horizontalAdvance(QString::fromLatin1(text)))
+                    << name << " " << height << " \"" << text << "\"";
+        }
+    }
+}
+
+} // namespace
+} // namespace otpor::test
