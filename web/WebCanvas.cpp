@@ -16,12 +16,13 @@ EM_JS(int, otpor_text_width,
 EM_JS(int, otpor_text_height, (const char* name, int height, int bold, int italic),
       { return Module.textEngine.height(UTF8ToString(name), height, bold, italic); });
 EM_JS(void, otpor_text_draw,
-      (std::uint32_t * bits, int stride, int rl, int rt, int rr, int rb, int ox, int oy, int left, int top,
-       int angle, const char* name, int height, int bold, int italic, int color, const char* text,
-       int length),
+      (std::uint32_t * bits, int stride, int cl, int ct, int cr, int cb, int ox, int oy, int bl, int bt,
+       int br, int bb, int left, int top, int angle, const char* name, int height, int bold, int italic,
+       int color, const char* text, int length),
       {
-          Module.textEngine.draw(HEAPU8, bits, stride, rl, rt, rr, rb, ox, oy, left, top, angle,
-                                 UTF8ToString(name), height, bold, italic, color, UTF8ToString(text, length));
+          Module.textEngine.draw(HEAPU8, bits, stride, cl, ct, cr, cb, ox, oy, bl, bt, br, bb, left, top,
+                                 angle, UTF8ToString(name), height, bold, italic, color,
+                                 UTF8ToString(text, length));
       });
 
 namespace otpor::web {
@@ -84,10 +85,8 @@ void WebCanvas::TextOut(int x, int y, std::string_view text)
         Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()),
                           qt::RasterOp::Copy);
     // Glyphs may overhang their cell a little (italics, accents, antialiasing).
-    const i64 slack = height / 4 + 1;
-    const TRect region{Clamp(left - slack), Clamp(top - slack), Clamp(left + width + slack),
-                       Clamp(top + height + slack)};
-    DrawText(region, 0, 0, left, top, 0, text);
+    const int slack = height / 4 + 1;
+    DrawText({-slack, -slack, width + slack, height + slack}, left, top, 0, 0, 0, text);
 }
 
 void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDegrees)
@@ -103,22 +102,25 @@ void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDeg
     const i64 reach = i64{width} + height;
     if (!NearClip(Pixels().Clip(), x, y, 0, 0, reach + height))
         return;
-    const TRect region{Clamp(x - reach), Clamp(y - reach), Clamp(x + reach), Clamp(y + reach)};
-    DrawText(region, x, y, left, top, angleDegrees % 360, text);
+    const int r = static_cast<int>(reach);
+    DrawText({-r, -r, r, r}, x, y, left, top, angleDegrees % 360, text);
 }
 
-void WebCanvas::DrawText(TRect region, i64 originX, i64 originY, i64 left, i64 top, int angleDegrees,
+void WebCanvas::DrawText(const TRect& box, i64 originX, i64 originY, i64 left, i64 top, int angleDegrees,
                          std::string_view text)
 {
-    region = Intersect(region, Pixels().Clip());
+    const TRect& clip = Pixels().Clip();
+    const TRect region = Intersect(TRect{Clamp(originX + box.Left), Clamp(originY + box.Top),
+                                         Clamp(originX + box.Right), Clamp(originY + box.Bottom)},
+                                   clip);
     if (region.IsEmpty())
         return;
     textCells_.push_back(region);
     const otpor::Font& f = Font();
     otpor_text_draw(pixels_.data(), width_, region.Left, region.Top, region.Right, region.Bottom,
-                    Clamp(originX), Clamp(originY), Clamp(left), Clamp(top), angleDegrees, f.Name.c_str(),
-                    PixelSize(f.Height), f.Bold, f.Italic, static_cast<int>(ColorToRGB(f.Color)), text.data(),
-                    static_cast<int>(text.size()));
+                    Clamp(originX), Clamp(originY), box.Left, box.Top, box.Right, box.Bottom, Clamp(left),
+                    Clamp(top), angleDegrees, f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic,
+                    static_cast<int>(ColorToRGB(f.Color)), text.data(), static_cast<int>(text.size()));
 }
 
 } // namespace otpor::web

@@ -32,10 +32,10 @@ public:
     int TextHeight(std::string_view text) override;
 
 private:
-    // Text in the current font into the bitmap within `region` (clipped);
-    // (originX, originY) is the turning point, (left, top) the cell's corner
-    // relative to it.
-    void DrawText(TRect region, std::int64_t originX, std::int64_t originY, std::int64_t left,
+    // Text in the current font into the bitmap: (originX, originY) is the
+    // turning point, (left, top) the cell's corner relative to it, and only
+    // the pixels of box (relative to the origin) within the clip may change.
+    void DrawText(const TRect& box, std::int64_t originX, std::int64_t originY, std::int64_t left,
                   std::int64_t top, int angleDegrees, std::string_view text);
 
     int width_;
