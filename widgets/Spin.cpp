@@ -1,7 +1,9 @@
 #include "widgets/Spin.h"
 
 #include "platform/qt/ErrorReport.h"
+#include "widgets/SpinAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -241,6 +243,8 @@ void TSpinButton::TakeFocus()
 TSpinEdit::TSpinEdit(QWidget* parent, const FormatSettings& format)
     : QLineEdit(parent), model_(format.DecimalSeparator), button_(new TSpinButton(this))
 {
+    static const bool accessible = (QAccessible::installFactory(&SpinEditAccessibleFactory), true);
+    (void)accessible;
     setText(QString::fromStdString(model_.Text()));
     button_->FocusControl = this;
     button_->OnUpClick = [this] { StepUp(); };
@@ -273,12 +277,27 @@ void TSpinEdit::Apply(const SpinEffects& effects)
 void TSpinEdit::TextChanged()
 {
     const SpinEffects effects = model_.OnTextEdited(text().toStdString());
+    if (accessibleValueText_.isEmpty() && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
+    }
     if (!effects.Changed || !OnChange)
         return;
     try {
         OnChange(this);
     } catch (...) {
         qt::ReportException(std::current_exception());
+    }
+}
+
+void TSpinEdit::SetAccessibleValueText(const QString& text)
+{
+    if (text == accessibleValueText_)
+        return;
+    accessibleValueText_ = text;
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
     }
 }
 

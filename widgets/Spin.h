@@ -155,6 +155,12 @@ public:
     TSpinButton* Button() const { return button_; }
     const SpinModel& Model() const { return model_; }
 
+    // What a screen reader announces as the value; empty (the default) for
+    // the text itself. A window whose field hides its number keeps this
+    // current ("0,2 mm"). The accessible name is the widget's accessibleName.
+    const QString& AccessibleValueText() const { return accessibleValueText_; }
+    void SetAccessibleValueText(const QString& text);
+
     std::function<void(TSpinEdit*)> OnChange;
 
 protected:
@@ -176,6 +182,7 @@ private:
 
     SpinModel model_;
     TSpinButton* button_;
+    QString accessibleValueText_;
 };
 
 // The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on
