@@ -85,21 +85,42 @@ template <class F> auto Guarded(F&& f) -> decltype(f())
     } catch (...) {
         Report(std::current_exception());
     }
-    if constexpr (!std::is_void_v<Result>)
+    if constexpr (std::is_same_v<Result, val>)
+        return val::undefined();
+    else if constexpr (!std::is_void_v<Result>)
         return Result{};
 }
 
-SpinField* SpinAt(int index)
+// What the page must still do after a spin field's event: its flags, the
+// repeat timer, and whether each button is drawn pressed.
+val SpinAnswer(int index, const SpinEffects& e)
 {
-    return index >= 0 && index < SpinCount ? &form->Spin(index) : nullptr;
+    val a = val::object();
+    a.set("passKey", e.PassKey);
+    a.set("beep", e.Beep);
+    a.set("selectAll", e.SelectAll);
+    a.set("takeFocus", e.TakeFocus);
+    a.set("armTimer", e.ArmTimer);
+    a.set("stopTimer", e.StopTimer);
+    a.set("error", e.Error);
+    a.set("upDown", form->Spin(index).ButtonDown(SpinButton::Up));
+    a.set("downDown", form->Spin(index).ButtonDown(SpinButton::Down));
+    return a;
 }
 
-template <class F> auto OnSpin(int index, F&& f)
+// One event of spin field `index`, as the model takes it.
+template <class Event> val OnSpin(int index, Event&& event)
 {
     return Guarded([&] {
-        if (SpinField* spin = SpinAt(index))
-            f(*spin);
+        if (index < 0 || index >= SpinCount)
+            return val::null();
+        return SpinAnswer(index, form->ApplySpin(index, event(form->Spin(index))));
     });
+}
+
+SpinButton ButtonOf(bool up)
+{
+    return up ? SpinButton::Up : SpinButton::Down;
 }
 
 void Start(std::string decimalSeparator, std::string thousandSeparator)
@@ -132,58 +153,45 @@ val SpinInfo(int index)
     return info;
 }
 
-void SpinTyped(int index, std::string text)
+val SpinTextEdited(int index, std::string text)
 {
-    OnSpin(index, [&](SpinField& s) { s.SetText(text); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnTextEdited(text); });
 }
-
-bool SpinCharAllowed(int index, int codePoint)
+val SpinArrowKey(int index, bool up)
 {
-    return Guarded([&] {
-        const SpinField* spin = SpinAt(index);
-        return spin && codePoint >= 0 && spin->IsValidChar(static_cast<char32_t>(codePoint));
-    });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnArrowKey(ButtonOf(up)); });
 }
-
-void SpinStep(int index, int direction)
+val SpinKeyChar(int index, std::string typed)
 {
-    OnSpin(index, [&](SpinField& s) { direction > 0 ? s.StepUp() : s.StepDown(); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnKeyChar(typed); });
 }
-
-void SpinLeave(int index)
+val SpinEnter(int index, bool byPressOnText)
 {
-    OnSpin(index, [](SpinField& s) { s.Leave(); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnEnter(byPressOnText); });
 }
-
-int SpinPress(int index, int direction)
+val SpinLeave(int index)
 {
-    return Guarded([&] {
-        SpinField* spin = SpinAt(index);
-        return spin ? spin->Press(direction) : 0;
-    });
+    return OnSpin(index, [](SpinModel& s) { return s.OnLeave(); });
 }
-
-int SpinRepeat(int index)
+val SpinButtonPress(int index, bool up)
 {
-    return Guarded([&] {
-        SpinField* spin = SpinAt(index);
-        return spin ? spin->RepeatTimerFired() : 0;
-    });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnButtonPress(ButtonOf(up)); });
 }
-
-void SpinHover(int index, bool over)
+val SpinButtonMove(int index, bool up, bool over)
 {
-    OnSpin(index, [&](SpinField& s) { s.Hover(over); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnButtonMove(ButtonOf(up), over); });
 }
-
-void SpinRelease(int index, bool over)
+val SpinButtonRelease(int index, bool up, bool over)
 {
-    OnSpin(index, [&](SpinField& s) { s.Release(over); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnButtonRelease(ButtonOf(up), over); });
 }
-
-void SpinCancel(int index)
+val SpinRepeatTimer(int index, bool up)
 {
-    OnSpin(index, [](SpinField& s) { s.CancelPress(); });
+    return OnSpin(index, [&](SpinModel& s) { return s.OnRepeatTimer(ButtonOf(up)); });
+}
+val SpinButtonCancel(int index, bool up)
+{
+    return OnSpin(index, [&](SpinModel& s) { return s.OnButtonCancel(ButtonOf(up)); });
 }
 
 void Button2Click()
@@ -215,14 +223,14 @@ void WarningClosed()
     Guarded([] { form->WarningClosed(); });
 }
 
-TMouseButton ButtonOf(int button)
+TMouseButton MouseButtonOf(int button)
 {
     return button == 2 ? mbRight : button == 1 ? mbMiddle : mbLeft;
 }
 
 void ChartMouseDown(int button, int shift, int x, int y)
 {
-    Guarded([&] { form->Chart().MouseDown(ButtonOf(button), static_cast<TShiftState>(shift), x, y); });
+    Guarded([&] { form->Chart().MouseDown(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y); });
 }
 void ChartMouseMove(int shift, int x, int y)
 {
@@ -230,7 +238,7 @@ void ChartMouseMove(int shift, int x, int y)
 }
 void ChartMouseUp(int button, int shift, int x, int y)
 {
-    Guarded([&] { form->Chart().MouseUp(ButtonOf(button), static_cast<TShiftState>(shift), x, y); });
+    Guarded([&] { form->Chart().MouseUp(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y); });
 }
 
 void PaintChart()
@@ -302,15 +310,16 @@ EMSCRIPTEN_BINDINGS(otpor)
     function(
         "spinCount", +[] { return SpinCount; });
     function("spinInfo", &SpinInfo);
-    function("spinTyped", &SpinTyped);
-    function("spinCharAllowed", &SpinCharAllowed);
-    function("spinStep", &SpinStep);
+    function("spinTextEdited", &SpinTextEdited);
+    function("spinArrowKey", &SpinArrowKey);
+    function("spinKeyChar", &SpinKeyChar);
+    function("spinEnter", &SpinEnter);
     function("spinLeave", &SpinLeave);
-    function("spinPress", &SpinPress);
-    function("spinRepeat", &SpinRepeat);
-    function("spinHover", &SpinHover);
-    function("spinRelease", &SpinRelease);
-    function("spinCancel", &SpinCancel);
+    function("spinButtonPress", &SpinButtonPress);
+    function("spinButtonMove", &SpinButtonMove);
+    function("spinButtonRelease", &SpinButtonRelease);
+    function("spinRepeatTimer", &SpinRepeatTimer);
+    function("spinButtonCancel", &SpinButtonCancel);
     function("button2Click", &Button2Click);
     function("button3Click", &Button3Click);
     function("button5Click", &Button5Click);

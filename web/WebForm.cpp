@@ -42,10 +42,17 @@ WebForm::WebForm(Host& host, const FormatSettings& format)
     series_[2] = std::make_unique<SeriesAdapter>(traces.Series3);
     chart_->SetOnInvalidate([this] { host_.InvalidateChart(); });
 
+    // Limits first, then the start value, without change events.
     for (std::size_t i = 0; i < spins_.size(); ++i) {
         const SpinLayout& s = SpinLayouts[i];
-        spins_[i] = std::make_unique<SpinField>(s.Min, s.Max, s.Increment, s.Value, format_.DecimalSeparator);
-        spins_[i]->OnChange = [this, i] { SpinEditChange(static_cast<int>(i)); };
+        SpinModel& spin = spins_[i];
+        spin.SetDecimalSeparator(format_.DecimalSeparator);
+        spin.BeginInit();
+        spin.SetMinValue(s.Min);
+        spin.SetMaxValue(s.Max);
+        spin.SetIncrement(s.Increment);
+        spin.SetValue(s.Value);
+        spin.EndInit();
     }
 
     otpor::FormCreate(state_);
@@ -57,12 +64,33 @@ WebForm::~WebForm()
     chart_->SetOnInvalidate({});
 }
 
+SpinEffects WebForm::ApplySpin(int index, SpinEffects effects)
+{
+    if (effects.TextSet)
+        host_.SetSpinText(index, effects.NewText);
+    if (!effects.Changed)
+        return effects;
+    std::string failure;
+    try {
+        SpinEditChange(index);
+        return effects;
+    } catch (const std::exception& e) {
+        failure = e.what();
+    } catch (...) {
+        failure = "Unknown error";
+    }
+    const SpinEffects failed = Spin(index).OnChangeFailed(std::move(failure));
+    if (failed.StopTimer) {
+        effects.StopTimer = true;
+        effects.ArmTimer = 0;
+    }
+    effects.Error = failed.Error;
+    return effects;
+}
+
 void WebForm::SpinEditChange(int index)
 {
-    SpinField& spin = Spin(index);
-    // The page shows the text the field holds now, whatever the handler does.
-    host_.SetSpinText(index, spin.Text());
-    const std::string& text = spin.Text();
+    const std::string text = Spin(index).Text();
     InputResponse r;
     switch (index) {
     case 0:

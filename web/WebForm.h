@@ -11,8 +11,8 @@
 #include "platform/FormatSettings.h"
 #include "sim/ProcessCycle.h"
 #include "sim/SimulationState.h"
-#include "web/SpinField.h"
 #include "web/WebCanvas.h"
+#include "widgets/model/SpinModel.h"
 
 #include <array>
 #include <memory>
@@ -56,7 +56,11 @@ public:
     WebForm(Host& host, const FormatSettings& format);
     ~WebForm() override;
 
-    SpinField& Spin(int index) { return *spins_.at(static_cast<std::size_t>(index)); }
+    SpinModel& Spin(int index) { return spins_.at(static_cast<std::size_t>(index)); }
+    // Carries out the effects of a spin field's event that are the form's
+    // (the text shown, the change handler, whose failure ends a held
+    // button's repeats) and answers the rest for the page.
+    SpinEffects ApplySpin(int index, SpinEffects effects);
 
     void Button2Click() { StartProcess(state_, *this); }
     void Button3Click() { PauseProcess(state_, *this); }
@@ -99,7 +103,7 @@ private:
     std::array<std::unique_ptr<SeriesAdapter>, 3> series_;
     WebCanvas picture_;
     WebCanvas chartPicture_;
-    std::array<std::unique_ptr<SpinField>, SpinCount> spins_;
+    std::array<SpinModel, SpinCount> spins_;
     bool timerEnabled_ = false;
     bool warningOpen_ = false;
     bool timerWaitsForWarning_ = false;

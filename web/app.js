@@ -48,9 +48,10 @@ function showBox(dialog, textElement, text, onClose) {
 
 // --- pictures ----------------------------------------------------------------
 
+// The module's bitmap is already laid out as image data: shown without a copy.
 function putBitmap(canvas, heap, bits, width, height) {
   const bytes = new Uint8ClampedArray(heap.buffer, bits, width * height * 4);
-  canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(bytes), width, height), 0, 0);
+  canvas.getContext('2d').putImageData(new ImageData(bytes, width, height), 0, 0);
 }
 
 const page = {

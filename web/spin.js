@@ -1,8 +1,9 @@
 // The page's side of the nine spin fields: an edit field with its pair of
 // step buttons. What a key, a typed character, a step, the clamp on leaving
-// or a held button does is the module's (SpinField); the page passes the
-// events on, runs the repeat timer for the interval the module asks, and
-// shows the text the module holds.
+// or a held button does is the spin model's, in the module; the page passes
+// each event on and carries out the answer: the key passed on or swallowed,
+// the beep, selecting all, the focus, the buttons' faces, the repeat timer
+// (run for the interval the model asks) and the error box.
 
 export function createSpinFields(module, host) {
   const fields = [];
@@ -26,7 +27,6 @@ function createSpinField(module, host, index) {
   const input = document.createElement('input');
   input.type = 'text';
   input.id = info.name;
-  input.value = info.text;
   input.spellcheck = false;
   input.autocomplete = 'off';
   input.setAttribute('role', 'spinbutton');
@@ -49,93 +49,89 @@ function createSpinField(module, host, index) {
   function show(text) {
     if (input.value !== text) input.value = text;
     const n = Number.parseInt(text, 10);
-    if (Number.isFinite(n)) input.setAttribute('aria-valuenow', n);
+    if (String(n) === text.trim()) input.setAttribute('aria-valuenow', n);
     else input.removeAttribute('aria-valuenow');
   }
   show(info.text);
 
-  // Keys: the arrows step (and then do what they do in a field).
+  // The repeat timer of each button, run as the model asks.
+  const timers = { up: 0, down: 0 };
+  // Carries out the model's answer; true when the key goes on to the field.
+  function answer(a, isUp) {
+    if (!a) return false;
+    const name = isUp ? 'up' : 'down';
+    if (a.stopTimer) {
+      clearInterval(timers[name]);
+      timers[name] = 0;
+    }
+    if (a.armTimer > 0) {
+      clearInterval(timers[name]);
+      timers[name] = setInterval(() => answer(module.spinRepeatTimer(index, isUp), isUp), a.armTimer);
+    }
+    up.classList.toggle('down-look', a.upDown);
+    down.classList.toggle('down-look', a.downDown);
+    if (a.takeFocus && document.activeElement !== input) input.focus();
+    if (a.selectAll) input.select();
+    if (a.beep) host.beep();
+    if (a.error) host.showError(a.error);
+    // The model's text stands when a step changed it.
+    show(module.spinInfo(index).text);
+    return a.passKey;
+  }
+
   input.addEventListener('keydown', (e) => {
     if (e.key === 'ArrowUp' || e.key === 'ArrowDown') {
-      module.spinStep(index, e.key === 'ArrowUp' ? 1 : -1);
-      e.preventDefault();
+      if (!answer(module.spinArrowKey(index, e.key === 'ArrowUp'))) e.preventDefault();
     } else if (e.key === 'Enter') {
-      // Not a character the field takes.
-      host.beep();
-      e.preventDefault();
+      if (!answer(module.spinKeyChar(index, '\r'))) e.preventDefault();
     }
   });
-  // Typed characters pass the module's filter; pasted text is not filtered.
+  // Typed characters pass the model's filter; pasted text is not filtered.
   input.addEventListener('beforeinput', (e) => {
     if (e.inputType !== 'insertText' || e.data == null) return;
     for (const ch of e.data) {
-      if (!module.spinCharAllowed(index, ch.codePointAt(0))) {
-        host.beep();
+      if (!answer(module.spinKeyChar(index, ch))) {
         e.preventDefault();
         return;
       }
     }
   });
-  input.addEventListener('input', () => module.spinTyped(index, input.value));
-  input.addEventListener('blur', () => module.spinLeave(index));
-  // Entered by the keyboard, all text is selected; a press in the text places the caret.
+  input.addEventListener('input', () => answer(module.spinTextEdited(index, input.value)));
+  input.addEventListener('blur', () => answer(module.spinLeave(index)));
+  // Entered by a press in the text, the press places the caret instead of selecting all.
   let pressedInText = false;
   input.addEventListener('pointerdown', () => { pressedInText = true; });
   input.addEventListener('focus', () => {
-    if (!pressedInText) input.select();
+    answer(module.spinEnter(index, pressedInText));
     pressedInText = false;
   });
 
-  for (const [button, direction] of [[up, 1], [down, -1]]) holdable(button, direction);
-
-  function holdable(button, direction) {
-    let timer = 0;
-    let held = false;
+  for (const [button, isUp] of [[up, true], [down, false]]) {
+    // The bottom row just below the button still counts as over it.
     const over = (e) => {
       const r = button.getBoundingClientRect();
       return e.clientX >= r.left && e.clientX < r.right && e.clientY >= r.top && e.clientY <= r.bottom;
     };
-    const schedule = (interval) => {
-      clearTimeout(timer);
-      timer = interval > 0 ? setTimeout(fire, interval) : 0;
-    };
-    const fire = () => {
-      if (!held) return;
-      const next = module.spinRepeat(index);
-      if (next <= 0) end();
-      else schedule(next);
-    };
-    const end = () => {
-      held = false;
-      clearTimeout(timer);
-      timer = 0;
-      button.classList.remove('down-look');
-    };
+    let held = false;
     button.addEventListener('pointerdown', (e) => {
       if (e.button !== 0 || held) return;
       e.preventDefault();
       button.setPointerCapture(e.pointerId);
       held = true;
-      button.classList.add('down-look');
-      if (document.activeElement !== input) input.focus();
-      schedule(module.spinPress(index, direction));
+      answer(module.spinButtonPress(index, isUp), isUp);
     });
     button.addEventListener('pointermove', (e) => {
-      if (!held) return;
-      const inside = over(e);
-      button.classList.toggle('down-look', inside);
-      module.spinHover(index, inside);
+      if (held) answer(module.spinButtonMove(index, isUp, over(e)), isUp);
     });
     button.addEventListener('pointerup', (e) => {
       if (!held || e.button !== 0) return;
-      const inside = over(e);
-      end();
-      module.spinRelease(index, inside);
+      held = false;
+      answer(module.spinButtonRelease(index, isUp, over(e)), isUp);
     });
     button.addEventListener('pointercancel', () => {
       if (!held) return;
-      end();
-      module.spinCancel(index);
+      held = false;
+      answer(module.spinButtonCancel(index, isUp), isUp);
     });
   }
 

@@ -281,7 +281,8 @@ test('an unsuitable tool warns, starts after "OK", and ticks go on behind a box'
   await page.locator('#WarningBox').waitFor({ state: 'visible' });
   assert.equal(await timerOn(page), false);
   await page.getByRole('button', { name: 'OK' }).click();
-  assert.equal(await timerOn(page), true);
+  // The box's close event starts it.
+  await page.waitForFunction(() => window.otporPage.module.timerEnabled());
   // Pressed again while running: the box is shown and the ticks continue behind it.
   await page.click('#Button2');
   await page.locator('#WarningBox').waitFor({ state: 'visible' });
