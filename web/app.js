@@ -176,9 +176,12 @@ async function main() {
 
 function setUpButtons(module) {
   byId('Button1').addEventListener('click', () => {
-    // A page cannot close itself unless a script opened it; it ends the run instead.
+    // Closing the main window ends the program. A page that a script did not
+    // open cannot close its tab: the program ends, and its windows go.
     module.button3Click();
     window.close();
+    for (const id of ['Form1', 'Form2']) byId(id).hidden = true;
+    byId('Closed').hidden = false;
   });
   byId('Button2').addEventListener('click', () => module.button2Click());
   byId('Button3').addEventListener('click', () => module.button3Click());

@@ -379,6 +379,19 @@ test('the instructions open beside the window, once, and close', async () => {
   await page.close();
 });
 
+test('"Exit" ends the program: the timer stops and the windows go', async () => {
+  const page = await open({ fakeClock: true });
+  await choose(page, 1, 0);
+  await choose(page, 2, 0);
+  await page.click('#Button2');
+  await page.click('#Button4');
+  await page.click('#Button1');
+  assert.equal(await timerOn(page), false);
+  assert.equal(await page.locator('#Form1').isVisible(), false);
+  assert.equal(await page.locator('#Form2').isVisible(), false);
+  await page.close();
+});
+
 test('the forces are announced at most once a second', async () => {
   const page = await open({ fakeClock: true });
   await page.evaluate(() => {
