@@ -202,6 +202,7 @@ test('spin fields step, filter, clamp and repeat as the desktop control does', a
   await page.click('#SpinEdit1 ~ .buttons .up');
   assert.equal(await page.inputValue('#SpinEdit1'), '3');
   assert.equal(await page.inputValue('#Edit1'), '0,3');
+  assert.equal(await page.getAttribute('#SpinEdit1', 'aria-valuetext'), '0,3');
   // Held from 45 for 950 ms: steps at 400, 500, ... 900 ms, one more at the release.
   const up = await page.locator('#SpinEdit2 ~ .buttons .up').boundingBox();
   await page.mouse.move(up.x + up.width / 2, up.y + up.height / 2);
