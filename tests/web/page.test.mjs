@@ -60,7 +60,8 @@ async function open({ fakeClock = false } = {}) {
   const context = await browser.newContext({
     locale: 'sr-Latn-RS', viewport: { width: 1000, height: 640 }, hasTouch: true });
   const page = await context.newPage();
-  page.on('close', () => context.close());
+  // The context goes with its page (it may already be gone when the browser closes).
+  page.on('close', () => context.close().catch(() => {}));
   const problems = [];
   page.on('pageerror', (e) => problems.push(e.message));
   if (fakeClock) await page.clock.install({ time: 0 });
