@@ -41,6 +41,7 @@ struct CuttingInputs {
     double DisplayScale = 0; // divisor of the arrow lengths
 
     ToolAngles Angles() const { return {ApproachAngle, RakeAngle, InclinationAngle, AuxApproachAngle}; }
+    friend bool operator==(const CuttingInputs&, const CuttingInputs&) = default;
 };
 
 // Loaded by an accepted "Proces"; all 0 before the first.
