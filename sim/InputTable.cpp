@@ -18,7 +18,9 @@ InputResponse Plain(SimulationState& s, std::string_view text, const FormatSetti
 
 } // namespace
 
-const std::array<InputRow, InputCount> InputRows{{
+// Id, control, caption, unit, minimum, maximum, step, start value, divisor,
+// value field, handler.
+constexpr std::array<InputRow, InputCount> InputRows{{
     {InputId::Approach, "SpinEdit2", "Napadni ugao", DegreeMark, 30, 90, 1, 45, 1, "",
      Plain<SpinEdit2Change>},
     {InputId::Rake, "SpinEdit3", "Grudni ugao", DegreeMark, 0, 15, 1, 15, 1, "", Plain<SpinEdit3Change>},
@@ -34,6 +36,14 @@ const std::array<InputRow, InputCount> InputRows{{
     {InputId::DisplayScale, "SpinEdit9", "Razmera prikaza \nu prozoru animacije", "", 1, 10, 1, 1, 1, "",
      Plain<SpinEdit9Change>},
 }};
+
+// Row looks a row up by its place.
+static_assert([] {
+    for (std::size_t i = 0; i < InputRows.size(); ++i)
+        if (InputRows[i].Id != static_cast<InputId>(i))
+            return false;
+    return true;
+}());
 
 const InputRow& Row(InputId id)
 {
@@ -71,7 +81,7 @@ std::string InputName(const InputRow& row)
 
 std::string ValueFieldStartText(const InputRow& row)
 {
-    return FloatToStr(StartValue(row.Id), FormDecimalSeparator);
+    return FloatToStr(InUnit(row, row.Value), FormDecimalSeparator);
 }
 
 } // namespace otpor

@@ -60,6 +60,8 @@ void FormCreate(SimulationState& s)
     in.RakeFactor = RakeFactorFor(in.RakeAngle);
     g.ToolOffsetX = 104;
     g.ToolOffsetY = 18;
+    // Set as they stand, not by PlaceTool: a reset with the same inputs puts
+    // the tool 4 px lower.
     g.ToolX = 179;
     g.ToolY = 252;
     s.F3Length = 30;
