@@ -139,15 +139,21 @@ val SpinInfo(int index)
     val info = val::object();
     if (index < 0 || index >= SpinCount)
         return info;
-    const SpinLayout& s = SpinLayouts[static_cast<std::size_t>(index)];
-    info.set("name", std::string(s.Name));
-    info.set("parent", std::string(s.Parent));
-    info.set("left", s.Left);
-    info.set("top", s.Top);
-    info.set("width", s.Width);
-    info.set("min", s.Min);
-    info.set("max", s.Max);
-    info.set("increment", s.Increment);
+    const auto i = static_cast<std::size_t>(index);
+    const SpinPlace& place = SpinPlaces[i];
+    const InputRow& row = InputRows[i];
+    info.set("name", std::string(row.Control));
+    info.set("parent", std::string(place.Parent));
+    info.set("left", place.Left);
+    info.set("top", place.Top);
+    info.set("width", place.Width);
+    info.set("labels", std::string(place.Labels));
+    info.set("label", LabelText(row));
+    info.set("min", row.MinValue);
+    info.set("max", row.MaxValue);
+    info.set("increment", row.Increment);
+    info.set("valueField", std::string(row.ValueField));
+    info.set("valueFieldText", ValueFieldStartText(row));
     if (form)
         info.set("text", form->Spin(index).Text());
     return info;

@@ -6,16 +6,16 @@
 
 namespace otpor::web {
 
-const std::array<SpinLayout, SpinCount> SpinLayouts = {{
-    {"SpinEdit1", "GroupBox2", 176, 24, 17, 2, 40, 1, 2},
-    {"SpinEdit2", "GroupBox1", 160, 24, 41, 30, 90, 1, 45},
-    {"SpinEdit3", "GroupBox1", 160, 48, 41, 0, 15, 1, 15},
-    {"SpinEdit4", "GroupBox1", 160, 96, 41, 30, 60, 1, 45},
-    {"SpinEdit5", "GroupBox1", 160, 72, 41, -5, 5, 1, 0},
-    {"SpinEdit6", "GroupBox2", 176, 56, 17, 5, 50, 1, 17},
-    {"SpinEdit7", "GroupBox2", 144, 88, 49, 10, 200, 1, 50},
-    {"SpinEdit8", "Form1", 152, 504, 57, 0, 5000, 50, 1000},
-    {"SpinEdit9", "Form1", 184, 408, 41, 1, 10, 1, 1},
+const std::array<SpinPlace, SpinCount> SpinPlaces = {{
+    {"GroupBox1", 160, 24, 41, "Label2"},       // approach angle
+    {"GroupBox1", 160, 48, 41, "Label5"},       // rake angle
+    {"GroupBox1", 160, 72, 41, "Label7"},       // inclination angle
+    {"GroupBox1", 160, 96, 41, "Label6"},       // auxiliary approach angle
+    {"GroupBox2", 176, 24, 17, "Label3"},       // depth of cut
+    {"GroupBox2", 176, 56, 17, "Label4"},       // feed
+    {"GroupBox2", 144, 88, 49, "Label8"},       // cutting speed
+    {"Form1", 152, 504, 57, "Label10"},         // force maximum
+    {"Form1", 184, 408, 41, "Label12 Label13"}, // display scale
 }};
 
 class WebForm::SeriesAdapter : public SeriesSink {
@@ -44,14 +44,14 @@ WebForm::WebForm(Host& host, const FormatSettings& format)
 
     // Limits first, then the start value, without change events.
     for (std::size_t i = 0; i < spins_.size(); ++i) {
-        const SpinLayout& s = SpinLayouts[i];
+        const InputRow& row = InputRows[i];
         SpinModel& spin = spins_[i];
         spin.SetDecimalSeparator(format_.DecimalSeparator);
         spin.BeginInit();
-        spin.SetMinValue(s.Min);
-        spin.SetMaxValue(s.Max);
-        spin.SetIncrement(s.Increment);
-        spin.SetValue(s.Value);
+        spin.SetMinValue(row.MinValue);
+        spin.SetMaxValue(row.MaxValue);
+        spin.SetIncrement(row.Increment);
+        spin.SetValue(row.Value);
         spin.EndInit();
     }
 
@@ -91,36 +91,7 @@ SpinEffects WebForm::ApplySpin(int index, SpinEffects effects)
 void WebForm::SpinEditChange(int index)
 {
     const std::string text = Spin(index).Text();
-    InputResponse r;
-    switch (index) {
-    case 0:
-        r = SpinEdit1Change(state_, text, format_);
-        break;
-    case 1:
-        r = SpinEdit2Change(state_, text);
-        break;
-    case 2:
-        r = SpinEdit3Change(state_, text);
-        break;
-    case 3:
-        r = SpinEdit4Change(state_, text);
-        break;
-    case 4:
-        r = SpinEdit5Change(state_, text);
-        break;
-    case 5:
-        r = SpinEdit6Change(state_, text, format_);
-        break;
-    case 6:
-        r = SpinEdit7Change(state_, text);
-        break;
-    case 7:
-        r = SpinEdit8Change(state_, text);
-        break;
-    default:
-        r = SpinEdit9Change(state_, text);
-        break;
-    }
+    const InputResponse r = InputRows.at(static_cast<std::size_t>(index)).Change(state_, text, format_);
     if (r.Edit1Text)
         host_.SetEditText(1, *r.Edit1Text);
     if (r.Edit2Text)

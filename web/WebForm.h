@@ -9,6 +9,7 @@
 
 #include "chart/TChart.h"
 #include "platform/FormatSettings.h"
+#include "sim/InputTable.h"
 #include "sim/ProcessCycle.h"
 #include "sim/SimulationState.h"
 #include "web/WebCanvas.h"
@@ -30,7 +31,7 @@ public:
     virtual void ShowWarning(std::string_view text) = 0;
     // Edit1 (1) or Edit2 (2).
     virtual void SetEditText(int edit, std::string_view text) = 0;
-    // SpinEdit1 ... SpinEdit9 as index 0 ... 8.
+    // The spin fields by the input table's rows, 0 ... 8.
     virtual void SetSpinText(int spin, std::string_view text) = 0;
     virtual void InvalidatePicture() = 0;
     virtual void InvalidateChart() = 0;
@@ -38,18 +39,19 @@ public:
     virtual void ShowChart(const WebCanvas& picture) = 0;
 };
 
-// One spin field of the window: its name, place (parent, left, top, width,
-// px) and range, step and start value.
-struct SpinLayout {
-    const char* Name;
+// Where the page puts the spin field of an input (the input table's row of
+// the same place gives its name, range, step, start value and label): its
+// parent, left, top and width (px), and the labels that show its caption,
+// one per line.
+struct SpinPlace {
     const char* Parent;
     int Left, Top, Width;
-    int Min, Max, Increment, Value;
+    const char* Labels;
 };
 
-inline constexpr int SpinCount = 9;
-// SpinEdit1 ... SpinEdit9, in that order.
-extern const std::array<SpinLayout, SpinCount> SpinLayouts;
+inline constexpr int SpinCount = InputCount;
+// In the order of the input table's rows.
+extern const std::array<SpinPlace, SpinCount> SpinPlaces;
 
 class WebForm : private ProcessEffects {
 public:

@@ -70,12 +70,6 @@ async function main() {
   const image1 = byId('Image1');
   const chart1 = byId('Chart1');
   let spins = [];
-  // The depth and the feed fields are too narrow to show their number: a
-  // screen reader hears the value in millimetres from the field beside them.
-  const hiddenValueSpin = { 1: 'SpinEdit1', 2: 'SpinEdit6' };
-  function showHiddenValue(edit) {
-    byId(hiddenValueSpin[edit])?.setAttribute('aria-valuetext', byId(`Edit${edit}`).value);
-  }
   let timer = 0;
   let frame = 0;
   let pictureStale = false;
@@ -97,7 +91,7 @@ async function main() {
     },
     setEditText(edit, text) {
       byId(`Edit${edit}`).value = text;
-      showHiddenValue(edit);
+      spins.find((s) => s.valueField === `Edit${edit}`)?.showValue();
     },
     setSpinText(index, text) {
       spins[index]?.show(text);
@@ -156,8 +150,6 @@ async function main() {
 
   module.start(decimal, group);
   spins = createSpinFields(module, host);
-  showHiddenValue(1);
-  showHiddenValue(2);
   setUpLists(module);
   setUpButtons(module);
   setUpChartMouse(module, chart1);

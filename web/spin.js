@@ -46,6 +46,23 @@ function createSpinField(module, host, index) {
   box.append(input, buttons);
   parent.append(box);
 
+  // The caption from the input table, a line per label; the value field
+  // beside a field too narrow for its number shows the value in its unit,
+  // which a screen reader then hears as the field's value.
+  const labels = info.labels.split(' ');
+  info.label.split('\n').forEach((line, i) => {
+    if (labels[i]) document.getElementById(labels[i]).textContent = line;
+  });
+  const valueField = info.valueField ? document.getElementById(info.valueField) : null;
+  if (valueField) {
+    valueField.value = info.valueFieldText;
+    valueField.setAttribute('aria-labelledby', labels[0]);
+  }
+  function showValue() {
+    if (valueField) input.setAttribute('aria-valuetext', valueField.value);
+  }
+  showValue();
+
   function show(text) {
     if (input.value !== text) input.value = text;
     const n = Number.parseInt(text, 10);
@@ -135,5 +152,5 @@ function createSpinField(module, host, index) {
     });
   }
 
-  return { input, show };
+  return { input, show, valueField: info.valueField, showValue };
 }
