@@ -1,5 +1,6 @@
 #include "widgets/Spin.h"
 
+#include "platform/Convert.h"
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
@@ -7,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -258,6 +260,50 @@ TEST_F(SpinEditTest, PastedTextIsNotFilteredButNeedsAnEnabledWritableEditor)
     edit->SetEditorEnabled(false);
     ClickUp(edit);
     EXPECT_EQ(edit->text(), "8");
+}
+
+TEST_F(SpinEditTest, APasteLongerThanTheFieldHoldsIsReportedOnce)
+{
+    TSpinEdit* edit = Make(41, 1, 10, 1, 5);
+    QWidget* other = Make(41, 0, 0, 1, 0);
+    // As the main window's handlers do: the text must be a whole number.
+    edit->OnChange = [](TSpinEdit* sender) { StrToInt(sender->text().toStdString()); };
+    // Like the error box: the focus leaves, a loop runs, the focus comes back.
+    static TSpinEdit* field;
+    static QWidget* box;
+    field = edit;
+    box = other;
+    qt::SetErrorReportHook([](const std::string& message) {
+        RecordReport(message);
+        box->setFocus(Qt::ActiveWindowFocusReason);
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+        field->setFocus(Qt::ActiveWindowFocusReason);
+    });
+    ShowActive();
+    edit->setFocus(Qt::TabFocusReason);
+
+    const QString pasted(40000, QLatin1Char('x'));
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    const QString held = pasted.left(edit->maxLength());
+    EXPECT_EQ(edit->text(), held);
+    const Texts once{"'" + held.toStdString() + "' is not a valid integer value"};
+    EXPECT_EQ(Reports(), once);
+
+    // Back in the field all is selected; the same paste again (a held
+    // Control+V) leaves the text as it was, which is no change to report.
+    EXPECT_EQ(edit->selectedText(), held);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(Reports(), once);
+
+    // Another text is another change.
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Reports().size(), 2u);
 }
 
 TEST_F(SpinEditTest, ReadOnlyFieldBeepsOnEveryStep)
