@@ -572,5 +572,30 @@ TEST_F(SpinEditTest, TheArrowsAreBlackTrianglesOnAGroundThatIsNotDrawn)
     EXPECT_EQ(blacks, 2 * (1 + 3 + 5 + 7));
 }
 
+TEST_F(SpinEditTest, AtRatioTwoTheArrowsAreDrawnAtTheDevicesResolution)
+{
+    TSpinEdit* edit = Make(41, 30, 90, 1, 45);
+    ShowActive();
+    for (TTimerSpeedButton* button : {edit->Button()->UpButton(), edit->Button()->DownButton()}) {
+        QImage image(button->size() * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        button->render(&image);
+        // The 9 x 6 glyph centred in the button, in device pixels.
+        const QRect glyph(QPoint((button->width() - 9) / 2, (button->height() - 6) / 2) * 2, QSize(18, 12));
+        int dark = 0;
+        bool finerThanBlocks = false;
+        for (int y = glyph.top(); y <= glyph.bottom(); ++y) {
+            for (int x = glyph.left(); x <= glyph.right(); ++x) {
+                dark += qGray(image.pixel(x, y)) < 128;
+                const QPoint block(x & ~1, y & ~1);
+                finerThanBlocks |= image.pixel(x, y) != image.pixel(block);
+            }
+        }
+        // The triangle of 16 pixels at ratio 1 covers about four times as many.
+        EXPECT_NEAR(dark, 4 * 16, 8);
+        EXPECT_TRUE(finerThanBlocks);
+    }
+}
+
 } // namespace
 } // namespace otpor
