@@ -17,6 +17,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace otpor {
 
@@ -333,31 +334,43 @@ void TSpinEdit::SetValue(int value)
 
 void TSpinEdit::Apply(const SpinEffects& effects)
 {
-    // The model already holds the new text, so the edit's textChanged that
-    // follows reports no second change.
-    if (effects.TextSet)
+    if (effects.TextSet) {
+        // OnChange is raised from the edit's textChanged, as for a typed
+        // change, so that other listeners of that signal hear of the change
+        // after the form's handler has run; its failure ends this step.
+        std::exception_ptr failure;
+        std::exception_ptr* const outer = std::exchange(changeFailure_, &failure);
+        pendingChange_ = effects.Changed;
         setText(QString::fromStdString(effects.NewText));
+        pendingChange_ = false;
+        changeFailure_ = outer;
+        if (failure)
+            std::rethrow_exception(failure);
+    }
     if (effects.Beep)
         qt::Beep();
     if (effects.SelectAll)
         selectAll();
-    if (effects.Changed && OnChange)
-        OnChange(this);
 }
 
 void TSpinEdit::TextChanged()
 {
-    const SpinEffects effects = model_.OnTextEdited(text().toStdString());
+    // The model already holds a text it set itself and reports no change for it.
+    const bool changed =
+        model_.OnTextEdited(text().toStdString()).Changed || std::exchange(pendingChange_, false);
     if (accessibleValueText_.isEmpty() && QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, Value());
         QAccessible::updateAccessibility(&event);
     }
-    if (!effects.Changed || !OnChange)
+    if (!changed || !OnChange)
         return;
     try {
         OnChange(this);
     } catch (...) {
-        qt::ReportException(std::current_exception());
+        if (changeFailure_)
+            *changeFailure_ = std::current_exception();
+        else
+            qt::ReportException(std::current_exception());
     }
 }
 

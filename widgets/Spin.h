@@ -26,6 +26,7 @@
 #include <QPolygonF>
 #include <QString>
 #include <QWidget>
+#include <exception>
 #include <functional>
 
 class QTimer;
@@ -194,6 +195,10 @@ private:
     SpinModel model_;
     TSpinButton* button_;
     QString accessibleValueText_;
+    // Set while the field shows a text of its model's: whether that text is
+    // a change to raise OnChange for, and where a failing OnChange goes.
+    bool pendingChange_ = false;
+    std::exception_ptr* changeFailure_ = nullptr;
 };
 
 // The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on

@@ -327,6 +327,22 @@ TEST_F(SpinEditTest, ArrowKeysStepByTheIncrement)
     EXPECT_EQ(changes, (Texts{"1050", "1100", "1050"}));
 }
 
+TEST_F(SpinEditTest, OtherListenersOfTheTextHearOfEveryChangeAfterOnChange)
+{
+    TSpinEdit* edit = Make(41, 30, 90, 1, 45);
+    Texts order;
+    edit->OnChange = [&order](TSpinEdit* sender) {
+        order.push_back("OnChange " + sender->text().toStdString());
+    };
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [&order](const QString& text) { order.push_back("listener " + text.toStdString()); });
+    ClickUp(edit);
+    QTest::keyClicks(edit, "7");
+    edit->SetValue(10);
+    EXPECT_EQ(order, (Texts{"OnChange 46", "listener 46", "OnChange 467", "listener 467", "OnChange 30",
+                            "listener 30"}));
+}
+
 TEST_F(SpinEditTest, APlainClickStepsOnceAtTheRelease)
 {
     TSpinEdit* edit = Make(41, 30, 90, 1, 45);
