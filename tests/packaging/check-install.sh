@@ -41,6 +41,7 @@ exec_name="$(key Exec | cut -d' ' -f1)"
 grep -q "<binary>$exec_name</binary>" "$metainfo" || fail "metainfo does not provide $exec_name"
 
 [ -f "$usr/share/icons/hicolor/32x32/apps/$id.png" ] || fail "no 32x32 icon"
+[ -f "$usr/share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
 icons=("$usr"/share/icons/hicolor/*/apps/*.png)
 [ ${#icons[@]} -ge 2 ] || fail "no icon larger than 32x32"
 for icon in "${icons[@]}"; do
