@@ -9,6 +9,7 @@
 #include "chart/TChartFont.h"
 #include "chart/TChartObject.h"
 #include "chart/TChartPen.h"
+#include "chart/TScaleMap.h"
 #include "platform/Canvas.h"
 #include "platform/Geometry.h"
 
@@ -63,7 +64,7 @@ public:
     double Increment() const { return increment_; }
     void SetIncrement(double v);
     bool Inverted() const { return inverted_; }
-    void SetInverted(bool i) { SetProperty(inverted_, i); }
+    void SetInverted(bool i);
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { SetProperty(visible_, v); }
     bool Labels() const { return labels_; }
@@ -114,14 +115,19 @@ public:
     TChartAxisTitle Title;
 
     // --- mapping -----------------------------------------------------------
+    // The plotting rectangle the axis maps onto, as the chart laid it out.
+    void SetPlotRect(const TRect& plot);
+    // The map of the range on the plot of the last layout (TScaleMap).
+    const TScaleMap& Scale() const { return scale_; }
     // Pixel of a value on the plot of the last layout; the range's ends fall on
     // the plot's edges, values outside it outside, unclamped. A range of size
     // 0 maps every value to the plot's centre.
-    int ValueToPixel(double v) const;
+    int ValueToPixel(double v) const { return scale_.ValueToPixel(v); }
+    // The same mapped along x (y), whichever way the axis runs.
     int HorizontalValueToPixel(double v) const;
     int VerticalValueToPixel(double v) const;
     // Value at a pixel; 0 when the plot has no extent along the axis.
-    double PixelToValue(int pixel) const;
+    double PixelToValue(int pixel) const { return scale_.PixelToValue(pixel); }
 
     // --- labels ------------------------------------------------------------
     // Step between labels so that they fit the axis length with their
@@ -154,6 +160,8 @@ public:
 
 private:
     bool IsVerticalAngle(int angle) const;
+    // The map of the range as it now stands.
+    void UpdateScale();
     void DrawTitle(Canvas& canvas);
     void DrawLabels(Canvas& canvas, double step);
     void PlaceLabel(Canvas& canvas, double v);
@@ -197,6 +205,7 @@ private:
     int axisPos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
+    TScaleMap scale_;
     int lastTickPos_ = -1;
     int labelFontHeight_ = 0;
 };

@@ -116,6 +116,8 @@ protected:
     // Changes PlotRect's corners; PlotWidth and the rest follow only at the
     // next NormalizePlotRect, as the layout steps rely on.
     void ChangePlotRect(const TRect& r) { plotRect_ = r; }
+    // PlotRect was pinned from outside a paint (SetPlotRect).
+    virtual void PlotRectPinned() {}
     // Set by the chart's destructor: clearing series then asks for no paint.
     void BeginDestroy() { destroying_ = true; }
     bool Destroying() const { return destroying_; }

@@ -123,6 +123,14 @@ public:
         DrawLine(penPos_, {x, y});
         penPos_ = {x, y};
     }
+    // Pen lines from the pen position through the points in turn: the same
+    // pixels as LineTo to each of them, and the pen position ends on the
+    // last. A canvas may draw them in one go.
+    virtual void PolylineTo(std::span<const TPoint> points)
+    {
+        for (const TPoint p : points)
+            LineTo(p.X, p.Y);
+    }
 
     // Text at (x, y) anchored by the current alignment, in the current font;
     // the background mode decides whether the text cell is filled.
