@@ -25,17 +25,11 @@ constexpr double PercentFactor = 0.01;
 constexpr int LeftAxisTitleAngle = 90;
 constexpr int RightAxisTitleAngle = 270;
 constexpr int StraightAngle = 180;
-constexpr const char* FontHeightSample = "W";
 
 int ClampToInt(std::int64_t v)
 {
     return static_cast<int>(
         std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-int FontHeight(Canvas& canvas)
-{
-    return canvas.TextHeight(FontHeightSample);
 }
 
 } // namespace
@@ -210,12 +204,10 @@ double TChartAxis::CalcLabelStep(Canvas& canvas) const
     canvas.SetFont(LabelsFont.Value());
     const bool straight = !IsVerticalAngle(labelsAngle_);
     int size = 0;
-    if (horizontal_ && straight)
-        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
-    else if (horizontal_ || straight)
-        size = FontHeight(canvas);
+    if (horizontal_ == straight)
+        size = std::max(texts_.Width(canvas, Label(rangeMax_)), texts_.Width(canvas, Label(rangeMin_)));
     else
-        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
+        size = texts_.FontHeight(canvas);
     if (labelsSeparation_ > 0)
         size += Round(labelsSeparation_ * PercentFactor * size);
     const int count = size <= 0 ? 1 : Round(double(scale_.Length()) / size);
@@ -267,9 +259,30 @@ double TChartAxis::NextStep(double s)
     return next;
 }
 
-std::string TChartAxis::LabelText(double v) const
+const std::string& TChartAxis::Label(double v) const
 {
-    return FormatFloat(axisValuesFormat_, v, chart_.Separators());
+    const FormatSettings& separators = chart_.Separators();
+    if (labelFormat_ != axisValuesFormat_ ||
+        labelSeparators_.DecimalSeparator != separators.DecimalSeparator ||
+        labelSeparators_.ThousandSeparator != separators.ThousandSeparator) {
+        labelFormat_ = axisValuesFormat_;
+        labelSeparators_ = separators;
+        for (LabelEntry& e : labelTexts_)
+            e.Used = 0;
+    }
+    LabelEntry* oldest = &labelTexts_[0];
+    for (LabelEntry& e : labelTexts_) {
+        if (e.Used != 0 && e.Value == v) {
+            e.Used = ++labelClock_;
+            return e.Text;
+        }
+        if (e.Used < oldest->Used)
+            oldest = &e;
+    }
+    oldest->Value = v;
+    oldest->Text = FormatFloat(axisValuesFormat_, v, separators);
+    oldest->Used = ++labelClock_;
+    return oldest->Text;
 }
 
 int TChartAxis::MaxLabelWidth(Canvas& canvas) const
@@ -281,7 +294,8 @@ int TChartAxis::MaxLabelWidth(Canvas& canvas) const
         lo = step * std::trunc(rangeMin_ / step);
         hi = step * std::trunc(rangeMax_ / step);
     }
-    return std::max(canvas.TextWidth(LabelText(hi)), canvas.TextWidth(LabelText(lo))) + canvas.TextWidth(" ");
+    return std::max(texts_.Width(canvas, Label(hi)), texts_.Width(canvas, Label(lo))) +
+           texts_.Width(canvas, " ");
 }
 
 // --- layout --------------------------------------------------------------
@@ -305,7 +319,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(Title.Font.Value());
             const bool across = horizontal_ != IsVerticalAngle(Title.Angle());
-            size = across ? FontHeight(canvas) : canvas.TextWidth(Title.Caption());
+            size = across ? texts_.FontHeight(canvas) : texts_.Width(canvas, Title.Caption());
         }
         titlePos_ = take(size);
     }
@@ -314,7 +328,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(LabelsFont.Value());
             const bool across = horizontal_ != IsVerticalAngle(labelsAngle_);
-            size = across ? FontHeight(canvas) : MaxLabelWidth(canvas);
+            size = across ? texts_.FontHeight(canvas) : MaxLabelWidth(canvas);
         }
         labelsPos_ = take(size);
     }
@@ -403,7 +417,7 @@ void TChartAxis::DrawLabels(Canvas& canvas, double step)
     if (std::fabs(rangeMax_ / step) >= MaxLabelIndex || std::fabs(rangeSize_ / step) >= MaxLabelSteps)
         return;
     canvas.SetFont(LabelsFont.Value());
-    labelFontHeight_ = FontHeight(canvas);
+    labelFontHeight_ = texts_.FontHeight(canvas);
 
     double v = rangeMax_;
     if (rangeMin_ != rangeMax_ && roundFirstLabel_)
@@ -431,7 +445,7 @@ void TChartAxis::PlaceLabel(Canvas& canvas, double v)
     if (!tickOnLabelsOnly_)
         DrawTicksAndGrid(canvas, p, v);
     if (labels_) {
-        const std::string text = LabelText(v);
+        const std::string& text = Label(v);
         if (tickOnLabelsOnly_)
             DrawTicksAndGrid(canvas, p, v);
         DrawLabelText(canvas, p, text);

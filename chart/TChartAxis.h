@@ -10,9 +10,13 @@
 #include "chart/TChartObject.h"
 #include "chart/TChartPen.h"
 #include "chart/TScaleMap.h"
+#include "chart/TTextExtentCache.h"
 #include "platform/Canvas.h"
+#include "platform/FormatSettings.h"
 #include "platform/Geometry.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace otpor {
@@ -139,7 +143,7 @@ public:
     // 1, 2, 5, 10, 20, 50, ... and 0.1, 0.2, 0.5 below 1: the next step after s.
     static double NextStep(double s);
     // v in AxisValuesFormat with the chart's separators.
-    std::string LabelText(double v) const;
+    std::string LabelText(double v) const { return Label(v); }
     // Widest expected value label plus a space, px, in the canvas font.
     int MaxLabelWidth(Canvas& canvas) const;
 
@@ -160,6 +164,9 @@ public:
 
 private:
     bool IsVerticalAngle(int angle) const;
+    // LabelText, kept for the values asked for lately while the format and
+    // the separators stay; valid until the next call.
+    const std::string& Label(double v) const;
     // The map of the range as it now stands.
     void UpdateScale();
     void DrawTitle(Canvas& canvas);
@@ -207,6 +214,19 @@ private:
     int titlePos_ = 0;
     TScaleMap scale_;
     int lastTickPos_ = -1;
+
+    // Label texts by value, and the format and separators they were made with.
+    struct LabelEntry {
+        double Value = 0;
+        std::string Text;
+        std::uint64_t Used = 0; // 0: empty
+    };
+    mutable std::array<LabelEntry, 16> labelTexts_;
+    mutable std::string labelFormat_;
+    mutable FormatSettings labelSeparators_;
+    mutable std::uint64_t labelClock_ = 0;
+    // Extents of the labels and the title.
+    mutable TTextExtentCache texts_;
     int labelFontHeight_ = 0;
 };
 
