@@ -9,6 +9,8 @@ namespace otpor {
 namespace {
 
 constexpr double Percent = 100;
+// The gradient never paints more bands than there are shades of a channel.
+constexpr int MaxGradientBands = 256;
 // Gap between a title's lines and the plot, px.
 constexpr int TitleGap = 5;
 // Legend, px: the box's rows start below a 1-px top line and end above a
@@ -25,6 +27,27 @@ constexpr int LegendSymbolInset = 2;
 constexpr int LegendHorizGapPercent = 3;
 
 } // namespace
+
+int GradientBandCount(int span)
+{
+    return std::min(span, MaxGradientBands);
+}
+
+GradientBand GradientBandAt(TColor c1, TColor c2, int n, int bands, int span)
+{
+    const int r1 = GetRValue(c1);
+    const int g1 = GetGValue(c1);
+    const int b1 = GetBValue(c1);
+    const int dr = GetRValue(c2) - r1;
+    const int dg = GetGValue(c2) - g1;
+    const int db = GetBValue(c2) - b1;
+    GradientBand band;
+    band.Color =
+        RGB(r1 + MulDiv(dr, n, bands - 1), g1 + MulDiv(dg, n, bands - 1), b1 + MulDiv(db, n, bands - 1));
+    band.Near = MulDiv(n, span, bands);
+    band.Far = MulDiv(n + 1, span, bands);
+    return band;
+}
 
 int SideLegendTop(const TRect& panel, int topPos)
 {

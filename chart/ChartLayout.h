@@ -1,13 +1,28 @@
-// Where the legend and the titles go, as pure arithmetic over the text
+// Where the background's gradient bands, the legend and the titles go, as pure arithmetic over the text
 // metrics the chart measured (the line height FontHeight and text widths, px)
 // and the rectangles of the layout so far. The chart's paint steps measure,
 // call these, draw at the positions they give and take the plot they leave.
 #pragma once
 
 #include "chart/ChartTypes.h"
+#include "platform/Color.h"
 #include "platform/Geometry.h"
 
 namespace otpor {
+
+// --- background gradient ------------------------------------------------------
+
+// How many bands a linear gradient over `span` rows (columns) has: one a
+// row, at most 256. The last of them is never painted.
+int GradientBandCount(int span);
+struct GradientBand {
+    TColor Color = 0;
+    // Rows (columns) counted from the gradient's near edge: [Near, Far).
+    int Near = 0;
+    int Far = 0;
+};
+// Band n of `bands` from c1 (at the near edge) towards c2.
+GradientBand GradientBandAt(TColor c1, TColor c2, int n, int bands, int span);
 
 // --- legend beside the plot (laLeft, laRight) ---------------------------------
 

@@ -11,9 +11,6 @@ namespace otpor {
 
 namespace {
 
-// The gradient never paints more bands than there are shades of a channel.
-constexpr int MaxGradientBands = 256;
-
 TColor Resolved(TColor c)
 {
     return IsSystemColor(c) ? ColorToRGB(c) : c;
@@ -111,25 +108,17 @@ void TCustomChart::GradientFill(Canvas& canvas, const TRect& rect, TColor c1, TC
     const int left = std::min(rect.Left, rect.Right);
     const int right = std::max(rect.Left, rect.Right);
     const int span = rows ? bottom - top + 1 : right - left + 1;
-    const int bands = std::min(span, MaxGradientBands);
-
-    const int r1 = GetRValue(c1);
-    const int g1 = GetGValue(c1);
-    const int b1 = GetBValue(c1);
-    const int dr = GetRValue(c2) - r1;
-    const int dg = GetGValue(c2) - g1;
-    const int db = GetBValue(c2) - b1;
+    const int bands = GradientBandCount(span);
     // The last band (n = bands - 1) is never painted: with more rows than
     // bands the far edge keeps what was there.
     for (int n = 0; n <= bands - 2; ++n) {
-        const TColor colour =
-            RGB(r1 + MulDiv(dr, n, bands - 1), g1 + MulDiv(dg, n, bands - 1), b1 + MulDiv(db, n, bands - 1));
-        const int p = MulDiv(n, span, bands);
-        const int q = MulDiv(n + 1, span, bands);
+        const GradientBand band = GradientBandAt(c1, c2, n, bands, span);
         if (rows)
-            canvas.BandFill(rect.Left, rect.Bottom - q, rect.Right - rect.Left, q - p, colour);
+            canvas.BandFill(rect.Left, rect.Bottom - band.Far, rect.Right - rect.Left, band.Far - band.Near,
+                            band.Color);
         else
-            canvas.BandFill(rect.Right - q, rect.Top, q - p, rect.Bottom - rect.Top, colour);
+            canvas.BandFill(rect.Right - band.Far, rect.Top, band.Far - band.Near, rect.Bottom - rect.Top,
+                            band.Color);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "chart/ChartLayout.h"
-
-#include "support/RecordingCanvas.h"
+#include "ChartTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +87,61 @@ TEST(ChartLayout, ATitleTakesItsLinesAndFivePixelsOffThePlot)
 
     // Without lines the plot stays as it was.
     EXPECT_EQ(LayoutTitle(plot, 0, 0, 14, true).Plot, plot);
+}
+
+TEST(ChartLayout, TheGradientHasABandARowFromTheNearEdgeAndAtMost256)
+{
+    EXPECT_EQ(GradientBandCount(162), 162);
+    EXPECT_EQ(GradientBandCount(512), 256);
+    const GradientBand first = GradientBandAt(clWhite, 0x0080FFFF, 0, 162, 162);
+    EXPECT_EQ(first.Color, clWhite);
+    EXPECT_EQ(first.Near, 0);
+    EXPECT_EQ(first.Far, 1);
+    // The top row of the program's panel: blue 255 - 127 x 160 / 161.
+    EXPECT_EQ(GradientBandAt(clWhite, 0x0080FFFF, 160, 162, 162).Color, 0x0081FFFFu);
+    const GradientBand wide = GradientBandAt(clBlack, clWhite, 1, 256, 512);
+    EXPECT_EQ(wide.Near, 2);
+    EXPECT_EQ(wide.Far, 4);
+}
+
+// Counts what the chart measures.
+struct MeasuringCanvas : test::RecordingCanvas {
+    using RecordingCanvas::RecordingCanvas;
+    int widths = 0;
+    int TextWidth(std::string_view text) override
+    {
+        ++widths;
+        return RecordingCanvas::TextWidth(text);
+    }
+};
+
+TEST(ChartTexts, AreMeasuredOnceWhileTextFontAndCanvasStayTheSame)
+{
+    test::PaintedOscillograph osc;
+    test::FillRun(osc.series);
+    MeasuringCanvas canvas(Metrics);
+    osc.chart.Draw(canvas, osc.chart.ClientRect());
+    EXPECT_GT(canvas.widths, 0);
+    canvas.widths = 0;
+    osc.chart.Draw(canvas, osc.chart.ClientRect());
+    EXPECT_EQ(canvas.widths, 0);
+
+    // Another font is measured anew: the title's one line.
+    osc.chart.Title.Font.SetItalic(true);
+    osc.chart.Draw(canvas, osc.chart.ClientRect());
+    EXPECT_EQ(canvas.widths, 1);
+
+    // Another canvas, with its own metrics, lays the chart out by those.
+    MeasuringCanvas wider({8, 14});
+    osc.chart.Draw(wider, osc.chart.ClientRect());
+    test::PaintedOscillograph fresh;
+    test::FillRun(fresh.series);
+    fresh.chart.Title.Font.SetItalic(true);
+    MeasuringCanvas freshCanvas({8, 14});
+    fresh.chart.Draw(freshCanvas, fresh.chart.ClientRect());
+    EXPECT_EQ(osc.chart.Legend.LegendRect(), fresh.chart.Legend.LegendRect());
+    EXPECT_EQ(osc.chart.PlotRect(), fresh.chart.PlotRect());
+    EXPECT_NE(osc.chart.PlotRect().Left, 60);
 }
 
 } // namespace
