@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/PictureMenus.h"
 #include "app/ProgramIcon.h"
 #include "app/TImage.h"
 #include "app/Unit2.h"
@@ -118,6 +119,7 @@ TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent),
     CreateControls();
     ConnectHandlers();
     FormCreate();
+    new PictureMenus(*this);
 }
 
 TForm1::~TForm1() = default;
