@@ -1,7 +1,5 @@
 #include "chart/TCustomChart.h"
 
-#include "platform/Numeric.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
