@@ -95,8 +95,6 @@ public:
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-        case QEvent::Show:
-        case QEvent::UpdateRequest:
             if (window_.size() != given_) {
                 // Sized by the user or the window system: theirs from now on.
                 window_.removeEventFilter(this);

@@ -97,6 +97,11 @@ void ClipToSide(const std::vector<QPointF>& in, std::vector<QPointF>& out, Side 
 
 QPainterCanvas::QPainterCanvas(int width, int height, double ratio) : ratio_(ratio > 0 ? ratio : 1)
 {
+    // Whole ratios (2, 3, 4) set the pixels of shapes directly: a layout
+    // pixel is then a square of whole device pixels.
+    const double whole = std::round(ratio_);
+    if (whole == ratio_ && whole >= 2 && whole <= 4)
+        scale_ = static_cast<int>(whole);
     SetSize(width, height);
 }
 
@@ -115,6 +120,7 @@ void QPainterCanvas::SetSize(int width, int height)
     image_.setDevicePixelRatio(ratio_);
     image_.fill(Qt::white);
     clipped_ = false;
+    raster_.Attach(nullptr, 0, 0, 0);
 }
 
 void QPainterCanvas::EndFrame()
@@ -126,6 +132,29 @@ void QPainterCanvas::ClosePainter()
 {
     if (painter_.isActive())
         painter_.end();
+}
+
+Rasterizer& QPainterCanvas::Pixels()
+{
+    // Shares the pixels with the painter; a copy of Image() is never written.
+    if (!image_.isDetached()) {
+        ClosePainter();
+        image_.detach();
+    }
+    auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
+    if (raster_.Bits() != bits) {
+        raster_.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)), image_.width(),
+                       image_.height());
+        rasterClip_.reset();
+    }
+    const QRect c = ClipBox();
+    const TRect device{c.left() * scale_, c.top() * scale_, (c.left() + c.width()) * scale_,
+                       (c.top() + c.height()) * scale_};
+    if (rasterClip_ != device) {
+        raster_.SetClip(device);
+        rasterClip_ = device;
+    }
+    return raster_;
 }
 
 QPainter& QPainterCanvas::Painter()
@@ -168,6 +197,12 @@ void QPainterCanvas::Fill(i64 left, i64 top, i64 right, i64 bottom, QRgb colour)
     const double b = std::min<double>(static_cast<double>(bottom), height_ + Guard);
     if (r <= l || b <= t)
         return;
+    if (scale_ != 0) {
+        const i64 k = scale_;
+        Pixels().FillRect(static_cast<i64>(l) * k, static_cast<i64>(t) * k, static_cast<i64>(r) * k,
+                          static_cast<i64>(b) * k, colour, notXor_ ? RasterOp::NotXor : RasterOp::Copy);
+        return;
+    }
     painter_.fillRect(QRectF(l, t, r - l, b - t), QColor(colour));
 }
 
@@ -265,11 +300,8 @@ void QPainterCanvas::Ellipse(int x1, int y1, int x2, int y2)
     }
 }
 
-const std::vector<QPointF>& QPainterCanvas::Clipped(std::span<const TPoint> points)
+const std::vector<QPointF>& QPainterCanvas::Clipped(std::span<const TPoint> points, double shift)
 {
-    // A pixel is inside when its top-left corner is, so the polygon is moved
-    // by half a device pixel onto the device pixels' centres, which QPainter samples.
-    const double shift = 0.5 / ratio_;
     clipIn_.clear();
     for (const TPoint& pt : points)
         clipIn_.emplace_back(pt.X + shift, pt.Y + shift);
@@ -304,8 +336,21 @@ void QPainterCanvas::Polygon(std::span<const TPoint> points)
         return;
     QPainter& p = Painter();
     SetOp(Pen().Mode == PenMode::NotXor);
-    if (Brush().Style != BrushStyle::Clear) {
-        const std::vector<QPointF>& inside = Clipped(points);
+    if (Brush().Style != BrushStyle::Clear && scale_ != 0) {
+        // The same corner rule on the device's pixels: device pixel (i, j) is
+        // inside when the layout point (i, j) / scale is.
+        const std::vector<QPointF>& inside = Clipped(points, 0);
+        devicePoints_.clear();
+        for (const QPointF& q : inside)
+            devicePoints_.push_back({static_cast<int>(std::lround(q.x() * scale_)),
+                                     static_cast<int>(std::lround(q.y() * scale_))});
+        if (devicePoints_.size() >= 3)
+            Pixels().FillPolygon(devicePoints_, ToRgb(Brush().Color),
+                                 notXor_ ? RasterOp::NotXor : RasterOp::Copy);
+    } else if (Brush().Style != BrushStyle::Clear) {
+        // A pixel is inside when its top-left corner is, so the polygon is moved
+        // by half a device pixel onto the device pixels' centres, which QPainter samples.
+        const std::vector<QPointF>& inside = Clipped(points, 0.5 / ratio_);
         if (inside.size() >= 3) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(ToRgb(Brush().Color)));
@@ -338,12 +383,18 @@ void QPainterCanvas::DrawLine(TPoint from, TPoint to)
 void QPainterCanvas::Outline(std::span<const TPoint> points, bool closed)
 {
     const int w = PenWidth();
-    QPen pen(QColor(ToRgb(Pen().Color)), w);
-    // A wide pen is round and keeps its ends; a thin one stops short of them.
-    pen.setCapStyle(w == 1 ? Qt::FlatCap : Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter_.setPen(pen);
-    painter_.setBrush(Qt::NoBrush);
+    // Thin solid lines at a whole ratio are set by the rasterizer, without QPainter.
+    if (scale_ == 0 || w > 1 || Pen().Style == PenStyle::Dot) {
+        QPen pen(QColor(ToRgb(Pen().Color)), w);
+        // A wide pen is round and keeps its ends. A thin one stops short of
+        // them, drawn as device-pixel lines side by side: QPainter's fastest.
+        pen.setCapStyle(w == 1 ? Qt::FlatCap : Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        if (w == 1)
+            pen.setCosmetic(true);
+        painter_.setPen(pen);
+        painter_.setBrush(Qt::NoBrush);
+    }
     const std::size_t n = points.size();
     if (n == 1 && w > 1)
         Segment(points[0], points[0]);
@@ -378,15 +429,43 @@ void QPainterCanvas::Segment(TPoint from, TPoint to)
     const double length = std::hypot(dx, dy);
     if (!ClipSegment(a, b, box, t0, t1))
         return;
+    if (scale_ != 0 && Pen().Style != PenStyle::Dot) {
+        // scale_ device lines side by side, each from the first pixel's
+        // corner to the last pixel's, which it leaves out.
+        const bool alongX = std::abs(dx) >= std::abs(dy);
+        a += back - QPointF(0.5, 0.5);
+        b += back - QPointF(0.5, 0.5);
+        const TPoint from{static_cast<int>(std::lround(a.x() * scale_)),
+                          static_cast<int>(std::lround(a.y() * scale_))};
+        const TPoint to{static_cast<int>(std::lround(b.x() * scale_)), static_cast<int>(std::lround(b.y() * scale_))};
+        LineStyle style;
+        style.Pixel = ToRgb(Pen().Color);
+        style.Op = notXor_ ? RasterOp::NotXor : RasterOp::Copy;
+        Rasterizer& px = Pixels();
+        for (int k = 0; k < scale_; ++k) {
+            const TPoint d = alongX ? TPoint{0, k} : TPoint{k, 0};
+            px.Line(from + d, to + d, style);
+        }
+        return;
+    }
     if (Pen().Style == PenStyle::Dot) {
-        // One pixel on, one off, counted from the first pixel.
-        const double step = length / steps;
+        // One pixel on, one off, counted from the first pixel; the pattern is
+        // in device pixels.
+        const double step = length / steps * ratio_;
         QPen pen = painter_.pen();
         pen.setDashPattern({step, step});
-        pen.setDashOffset(std::fmod(t0 * length, 2 * step));
+        pen.setDashOffset(std::fmod(t0 * length * ratio_, 2 * step));
         painter_.setPen(pen);
     }
-    painter_.drawLine(a, b);
+    // The pixel's thickness across the line's longer axis, one device row
+    // (or column) after the other.
+    const bool alongX = std::abs(dx) >= std::abs(dy);
+    const int lines = static_cast<int>(std::ceil(ratio_ - 1e-9));
+    for (int k = 0; k < lines; ++k) {
+        const double offset = (k + 0.5) / ratio_ - 0.5;
+        const QPointF d = alongX ? QPointF(0, offset) : QPointF(offset, 0);
+        painter_.drawLine(a + d, b + d);
+    }
 }
 
 const QFont& QPainterCanvas::CurrentFont()

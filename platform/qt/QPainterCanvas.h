@@ -1,20 +1,23 @@
 // The picture canvas of a screen whose device pixel ratio is not 1: a Canvas
-// on a QImage of the picture's size times the ratio, drawn through QPainter
-// at device resolution. Coordinates stay layout pixels (origin top-left), and
-// every shape covers the area that its pixels cover at a ratio of 1:
-// pixel (x, y) is the square from (x, y) to (x + 1, y + 1), a thin line covers
-// its pixels from the first up to, not including, the last, a polygon the
-// squares whose top-left corner lies inside it (even-odd), a rectangle its
-// columns left..right-1 and rows top..bottom-1. Text is measured as at a
-// ratio of 1, so that the layouts that depend on text extents stay the same,
-// and drawn with the platform's smooth glyphs at the device's size. Shapes are
-// not antialiased, so the not-xor band is its own inverse.
+// on a QImage of the picture's size times the ratio, at device resolution.
+// Coordinates stay layout pixels (origin top-left), and every shape covers
+// the area that its pixels cover at a ratio of 1: pixel (x, y) is the square
+// from (x, y) to (x + 1, y + 1), a thin line covers its pixels from the first
+// up to, not including, the last, a polygon the squares whose top-left corner
+// lies inside it (even-odd), a rectangle its columns left..right-1 and rows
+// top..bottom-1. At a whole ratio (2, 3, 4) fills and thin solid lines are set
+// by the Rasterizer on the device's pixels, by the same rules; everything else
+// (and every shape at ratios such as 1.5) goes through QPainter, without
+// antialiasing, so the not-xor band is its own inverse. Text is measured as at
+// a ratio of 1, so that the layouts that depend on text extents stay the same,
+// and drawn with the platform's smooth glyphs at the device's size.
 //
-// Geometry is clipped to a little beyond the picture before it reaches
-// QPainter, so any int coordinate is safe.
+// Geometry is clipped to a little beyond the picture before it is drawn, so
+// any int coordinate is safe.
 #pragma once
 
 #include "platform/Canvas.h"
+#include "platform/Rasterizer.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -75,8 +78,10 @@ private:
     void Segment(TPoint from, TPoint to);
     // The outline through the points with the current pen.
     void Outline(std::span<const TPoint> points, bool closed);
-    // Polygon vertices clipped to the guard box, at the pixel centres.
-    const std::vector<QPointF>& Clipped(std::span<const TPoint> points);
+    // Polygon vertices moved by shift and clipped to the guard box.
+    const std::vector<QPointF>& Clipped(std::span<const TPoint> points, double shift);
+    // The pixels, for shapes at a whole ratio, clipped like the painter.
+    Rasterizer& Pixels();
     bool PenVisible() const { return Pen().Style != PenStyle::Clear; }
     int PenWidth() const;
     const QFont& CurrentFont();
@@ -90,6 +95,11 @@ private:
     bool clipped_ = false;
     TRect clip_;
     bool notXor_ = false;
+    // A whole ratio, or 0 when shapes go through QPainter.
+    int scale_ = 0;
+    Rasterizer raster_;
+    std::optional<TRect> rasterClip_;
+    std::vector<TPoint> devicePoints_;
     std::vector<QPointF> clipIn_;
     std::vector<QPointF> clipOut_;
 
