@@ -63,6 +63,24 @@ void KeepDegreeMarkClear(const QLabel& label, QLabel& mark)
         mark.move(mark.x() + overlap, mark.y());
 }
 
+void KeepDegreeMarksClear(QWidget& box)
+{
+    const QList<QLabel*> labels = box.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    for (QLabel* mark : labels) {
+        if (mark->text() != QStringLiteral("o"))
+            continue;
+        // The text the mark belongs to: the nearest label to its left whose
+        // line the raised mark overlaps.
+        const QLabel* text = nullptr;
+        for (const QLabel* label : labels)
+            if (label != mark && label->x() < mark->x() && label->y() >= mark->y() &&
+                label->y() < mark->y() + mark->height() && (!text || label->x() > text->x()))
+                text = label;
+        if (text)
+            KeepDegreeMarkClear(*text, *mark);
+    }
+}
+
 QSize ClientSizeForFrame(QSize frame, const QMargins& decoration)
 {
     const QSize client(frame.width() - decoration.left() - decoration.right(),

@@ -30,6 +30,10 @@ void ApplyDesktopColors(QWidget& form);
 // (a font wider than the form's); with the form's font it stays where it is.
 void KeepDegreeMarkClear(const QLabel& label, QLabel& mark);
 
+// The same for every degree mark ("o") among the box's labels, each with the
+// label on its line to its left.
+void KeepDegreeMarksClear(QWidget& box);
+
 // The client size that gives the frame its size with the decoration's
 // margins, never below MinimumClientSize.
 QSize ClientSizeForFrame(QSize frame, const QMargins& decoration);

@@ -175,14 +175,15 @@ void TForm1::CreateControls()
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();
-    KeepDegreeMarkClear(*MakeLabel(GroupBox1, "Label2", 8, 32, "Napadni ugao, "),
-                        *MakeLabel(GroupBox1, "Label9", 81, 28, "o"));
-    KeepDegreeMarkClear(*MakeLabel(GroupBox1, "Label5", 8, 56, "Grudni ugao, "),
-                        *MakeLabel(GroupBox1, "Label11", 72, 50, "o"));
-    KeepDegreeMarkClear(*MakeLabel(GroupBox1, "Label7", 8, 80, "Ugao nagiba sečiva, "),
-                        *MakeLabel(GroupBox1, "Label14", 106, 74, "o"));
-    KeepDegreeMarkClear(*MakeLabel(GroupBox1, "Label6", 8, 104, "Pomoćni napadni ugao, "),
-                        *MakeLabel(GroupBox1, "Label15", 120, 98, "o"));
+    MakeLabel(GroupBox1, "Label2", 8, 32, "Napadni ugao, ");
+    MakeLabel(GroupBox1, "Label9", 81, 28, "o");
+    MakeLabel(GroupBox1, "Label5", 8, 56, "Grudni ugao, ");
+    MakeLabel(GroupBox1, "Label11", 72, 50, "o");
+    MakeLabel(GroupBox1, "Label7", 8, 80, "Ugao nagiba sečiva, ");
+    MakeLabel(GroupBox1, "Label14", 106, 74, "o");
+    MakeLabel(GroupBox1, "Label6", 8, 104, "Pomoćni napadni ugao, ");
+    MakeLabel(GroupBox1, "Label15", 120, 98, "o");
+    KeepDegreeMarksClear(*GroupBox1);
     MakeLabel(GroupBox2, "Label3", 8, 32, "Dubina rezanja, mm");
     MakeLabel(GroupBox2, "Label4", 8, 64, "Korak, mm/o");
     MakeLabel(GroupBox2, "Label8", 8, 96, "Brzina rezanja, m/min");

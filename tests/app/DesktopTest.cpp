@@ -153,9 +153,9 @@ TEST(Desktop, DegreeMarksStayClearOfTheirLabelsWithAWideFont)
         auto* mark = new QLabel(QStringLiteral("o"), &box);
         mark->move(specified[i]);
         mark->adjustSize();
-        KeepDegreeMarkClear(*label, *mark);
         pairs.emplace_back(label, mark);
     }
+    KeepDegreeMarksClear(box);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     for (std::size_t i = 0; i < pairs.size(); ++i) {
