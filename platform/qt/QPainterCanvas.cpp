@@ -585,7 +585,7 @@ void QPainterCanvas::Bevel(const TRect& r, TColor topLeft, TColor bottomRight, i
     const QRgb light = ToRgb(topLeft);
     const QRgb dark = ToRgb(bottomRight);
     // Rings beyond the guard box or past the middle cannot show.
-    const i64 rings = std::min<i64>({width, (i64{r.Width()} + 1) / 2, (i64{r.Height()} + 1) / 2,
+    const i64 rings = std::min<i64>({width, (i64{r.Right} - r.Left + 1) / 2, (i64{r.Bottom} - r.Top + 1) / 2,
                                      static_cast<i64>(width_ + height_ + 2 * Guard)});
     for (i64 i = 0; i < rings; ++i) {
         const i64 l = i64{r.Left} + i;
