@@ -1,5 +1,6 @@
 #include "app/Desktop.h"
 
+#include "chart/qt/TChartWidget.h"
 #include "platform/Color.h"
 
 #include <QApplication>
@@ -39,14 +40,46 @@ void LoadSystemColors(const QPalette& palette)
     sys.WindowText = FromQColor(palette.color(QPalette::Active, QPalette::WindowText));
 }
 
-void ApplyDesktopColors(QWidget& form)
+namespace {
+
+void SetFormColors(QWidget& form)
 {
     LoadSystemColors(QApplication::palette());
     QPalette pal = form.palette();
     pal.setColor(QPalette::Window, ToQColor(clBtnFace));
     pal.setColor(QPalette::WindowText, ToQColor(clWindowText));
     form.setPalette(pal);
+}
+
+// The desktop may change its theme while the program runs: the colours
+// follow, and the charts, whose bevels use them, draw themselves again.
+class PaletteFollower : public QObject {
+public:
+    explicit PaletteFollower(QWidget& form) : QObject(&form), form_(form) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &form_ && event->type() == QEvent::ApplicationPaletteChange) {
+            SetFormColors(form_);
+            // The chart widget has no meta-object of its own to find it by.
+            for (QWidget* child : form_.findChildren<QWidget*>())
+                if (auto* chart = dynamic_cast<qt::TChartWidget*>(child))
+                    chart->Chart().Invalidate();
+        }
+        return false;
+    }
+
+private:
+    QWidget& form_;
+};
+
+} // namespace
+
+void ApplyDesktopColors(QWidget& form)
+{
+    SetFormColors(form);
     form.setAutoFillBackground(true);
+    form.installEventFilter(new PaletteFollower(form));
 }
 
 void KeepDegreeMarkClear(const QLabel& label, QLabel& mark)

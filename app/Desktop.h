@@ -23,7 +23,8 @@ inline constexpr QSize MinimumClientSize{672, 547};
 void LoadSystemColors(const QPalette& palette);
 
 // Takes the system colours from the application's palette, and gives the
-// form the ground clBtnFace with the text clWindowText on it.
+// form the ground clBtnFace with the text clWindowText on it; again whenever
+// the application's palette changes.
 void ApplyDesktopColors(QWidget& form);
 
 // Moves a degree mark right, at its height, where the label's text reaches it

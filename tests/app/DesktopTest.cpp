@@ -53,23 +53,18 @@ QRect GroupBoxTitle(const QGroupBox& box)
 
 // Every text of the window, measured on the window as rendered: its ink
 // against its ground.
-void ExpectEveryTextReadable(const QPalette& palette, const char* name)
+void ExpectEveryTextReadable(TForm1& form, const QPalette& palette, const char* name)
 {
-    QApplication::setPalette(palette);
-    TForm1 form(FormatSettings{",", "."});
-    form.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(20);
     const QImage shot = form.grab().toImage();
-    shot.save(QStringLiteral("/tmp/desk-%1.png").arg(QString::fromLatin1(name)));
     auto region = [&](const QWidget* w, const QRect& r) {
         return QRect(w->mapTo(&form, r.topLeft()), r.size());
     };
 
     // The window's ground is the desktop's, and so are the system colours.
-    EXPECT_EQ(shot.pixelColor(2, 300), palette.color(QPalette::Window)) << name;
-    EXPECT_EQ(ColorToRGB(clBtnFace),
-              RGB(palette.color(QPalette::Window).red(), palette.color(QPalette::Window).green(),
-                  palette.color(QPalette::Window).blue()));
+    const QColor window = palette.color(QPalette::Window);
+    EXPECT_EQ(shot.pixelColor(2, 300), window) << name;
+    EXPECT_EQ(ColorToRGB(clBtnFace), RGB(window.red(), window.green(), window.blue())) << name;
 
     int measured = 0;
     auto expect = [&](const QWidget* w, const QRect& r, const QString& what) {
@@ -90,14 +85,26 @@ void ExpectEveryTextReadable(const QPalette& palette, const char* name)
         if (!button->text().isEmpty())
             expect(button, button->rect().adjusted(3, 3, -3, -3), button->text());
     EXPECT_EQ(measured, 15 + 2 + 11 + 5);
-    form.close();
 }
 
 TEST(Desktop, EveryTextOfTheWindowIsReadableUnderALightAndADarkPalette)
 {
     const QPalette original = QApplication::palette();
-    ExpectEveryTextReadable(QApplication::style()->standardPalette(), "light");
-    ExpectEveryTextReadable(DarkPalette(), "dark");
+    const QPalette light = QApplication::style()->standardPalette();
+    QApplication::setPalette(light);
+    TForm1 form(FormatSettings{",", "."});
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    ExpectEveryTextReadable(form, light, "light");
+
+    // The desktop turns dark while the program runs, and a window starts dark.
+    QApplication::setPalette(DarkPalette());
+    ExpectEveryTextReadable(form, DarkPalette(), "turned dark");
+    TForm1 dark(FormatSettings{",", "."});
+    dark.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dark));
+    ExpectEveryTextReadable(dark, DarkPalette(), "dark");
+
     QApplication::setPalette(original);
     LoadSystemColors(original);
 }
