@@ -1,6 +1,7 @@
 #include "platform/RasterCanvas.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace otpor {
 
@@ -47,55 +48,10 @@ LineStyle RasterCanvas::CurrentLineStyle() const
 
 void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
-    Rasterizer& px = Pixels();
-    const i64 left = std::min(x1, x2);
-    const i64 right = std::max(x1, x2);
-    const i64 top = std::min(y1, y2);
-    const i64 bottom = std::max(y1, y2);
-    if (right <= left || bottom <= top)
-        return;
-    const RasterOp op = CurrentOp();
-    const bool fill = Brush().Style != BrushStyle::Clear;
-    const std::uint32_t brush = ToPixel(Brush().Color);
-    if (!PenVisible()) {
-        if (fill)
-            px.FillRect(left, top, right, bottom, brush, op);
-        return;
-    }
-    const LineStyle pen = CurrentLineStyle();
-    if (pen.Dotted) {
-        if (fill)
-            px.FillRect(left + 1, top + 1, right - 1, bottom - 1, brush, op);
-        const int l = static_cast<int>(left);
-        const int t = static_cast<int>(top);
-        const int r = static_cast<int>(right - 1);
-        const int b = static_cast<int>(bottom - 1);
-        const TPoint corners[] = {{l, t}, {r, t}, {r, b}, {l, b}};
-        px.Polyline(corners, pen, true);
-        return;
-    }
-    // The outline is centred on the edge columns and rows, which for a thin
-    // pen are left, right - 1, top and bottom - 1. Frame and fill are disjoint,
-    // so that not-xor sets every pixel once.
-    const i64 w = pen.Width;
-    const i64 outerLeft = left - (w - 1) / 2;
-    const i64 outerTop = top - (w - 1) / 2;
-    const i64 outerRight = right - 1 - (w - 1) / 2 + w;
-    const i64 outerBottom = bottom - 1 - (w - 1) / 2 + w;
-    const i64 innerLeft = outerLeft + w;
-    const i64 innerTop = outerTop + w;
-    const i64 innerRight = outerRight - w;
-    const i64 innerBottom = outerBottom - w;
-    if (innerLeft >= innerRight || innerTop >= innerBottom) {
-        px.FillRect(outerLeft, outerTop, outerRight, outerBottom, pen.Pixel, op);
-        return;
-    }
-    if (fill)
-        px.FillRect(innerLeft, innerTop, innerRight, innerBottom, brush, op);
-    px.FillRect(outerLeft, outerTop, outerRight, innerTop, pen.Pixel, op);
-    px.FillRect(outerLeft, innerBottom, outerRight, outerBottom, pen.Pixel, op);
-    px.FillRect(outerLeft, innerTop, innerLeft, innerBottom, pen.Pixel, op);
-    px.FillRect(innerRight, innerTop, outerRight, innerBottom, pen.Pixel, op);
+    const std::optional<std::uint32_t> fill =
+        Brush().Style != BrushStyle::Clear ? std::optional(ToPixel(Brush().Color)) : std::nullopt;
+    const std::optional<LineStyle> pen = PenVisible() ? std::optional(CurrentLineStyle()) : std::nullopt;
+    Pixels().Rectangle(TRect{x1, y1, x2, y2}, fill, pen, CurrentOp());
 }
 
 void RasterCanvas::FillRect(const TRect& r)
@@ -144,36 +100,7 @@ void RasterCanvas::BandFill(int x, int y, int w, int h, TColor color)
 
 void RasterCanvas::Bevel(const TRect& r, TColor topLeft, TColor bottomRight, int width)
 {
-    Rasterizer& px = Pixels();
-    const TRect& c = px.Clip();
-    if (width <= 0 || r.IsEmpty() || c.IsEmpty())
-        return;
-    const i64 left = r.Left;
-    const i64 top = r.Top;
-    const i64 right = r.Right;
-    const i64 bottom = r.Bottom;
-    // Ring i is the frame of r shrunk by i on every side. Only the rings that
-    // cross the clip are visited: the clip lies inside ring `firstRing`'s inner
-    // rectangle for smaller i, and outside the rings beyond `lastRing`.
-    const i64 firstRing = std::max<i64>(
-        0, std::min({i64{c.Left} - left, i64{c.Top} - top, right - c.Right, bottom - c.Bottom}));
-    const i64 lastRing = std::min({i64{width}, i64{c.Right} - left, right - c.Left, i64{c.Bottom} - top,
-                                   bottom - c.Top, (right - left + 1) / 2, (bottom - top + 1) / 2}) -
-                         1;
-    const std::uint32_t light = ToPixel(topLeft);
-    const std::uint32_t dark = ToPixel(bottomRight);
-    for (i64 i = firstRing; i <= lastRing; ++i) {
-        const i64 l = left + i;
-        const i64 t = top + i;
-        const i64 rr = right - i;
-        const i64 b = bottom - i;
-        // Top row and left column stop short of the far corners, which belong
-        // to the right column and bottom row.
-        px.FillRect(l, t, rr - 1, t + 1, light, RasterOp::Copy);
-        px.FillRect(l, t, l + 1, b - 1, light, RasterOp::Copy);
-        px.FillRect(rr - 1, t, rr, b, dark, RasterOp::Copy);
-        px.FillRect(l, b - 1, rr, b, dark, RasterOp::Copy);
-    }
+    Pixels().Bevel(r, ToPixel(topLeft), ToPixel(bottomRight), width);
 }
 
 void RasterCanvas::ClipRect(const TRect& r)
