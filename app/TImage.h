@@ -1,10 +1,14 @@
 // A picture control: shows the bitmap of a QImage canvas at its top-left
 // corner, unscaled. The owner draws into the canvas and calls update().
+// Hovering shows ToolTipText, when given, as a tooltip; nothing is drawn
+// into the picture for it.
 #pragma once
 
 #include "platform/qt/QImageCanvas.h"
 
+#include <QString>
 #include <QWidget>
+#include <functional>
 
 namespace otpor {
 
@@ -14,7 +18,10 @@ public:
 
     qt::QImageCanvas& Canvas() { return canvas_; }
 
+    std::function<QString()> ToolTipText;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

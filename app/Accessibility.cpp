@@ -1,0 +1,317 @@
+#include "app/Accessibility.h"
+
+#include "app/TImage.h"
+#include "app/Unit1.h"
+#include "chart/FormatFloat.h"
+#include "chart/TChart.h"
+#include "chart/qt/TChartWidget.h"
+#include "platform/Convert.h"
+#include "sim/ForceModel.h"
+#include "widgets/Spin.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
+#include <algorithm>
+
+namespace otpor {
+
+namespace {
+
+constexpr int ForceDecimals = 2; // N, as the calculator prints them
+constexpr int PowerDecimals = 4; // kW
+
+const char* const Degrees = "stepeni";
+
+// The nine inputs as a screen reader says them: the label, then the unit.
+// SpinEdit1 and SpinEdit6 hide their number; they say the converted value.
+struct SpokenInput {
+    TSpinEdit* TForm1::*Field;
+    const char* Label;
+    const char* Unit; // empty: none
+    double CuttingInputs::*Shown = nullptr;
+};
+
+const SpokenInput SpokenInputs[] = {
+    {&TForm1::SpinEdit2, "Napadni ugao", Degrees},
+    {&TForm1::SpinEdit3, "Grudni ugao", Degrees},
+    {&TForm1::SpinEdit5, "Ugao nagiba sečiva", Degrees},
+    {&TForm1::SpinEdit4, "Pomoćni napadni ugao", Degrees},
+    {&TForm1::SpinEdit1, "Dubina rezanja", "mm", &CuttingInputs::DepthOfCut},
+    {&TForm1::SpinEdit6, "Korak", "mm/o", &CuttingInputs::Feed},
+    {&TForm1::SpinEdit7, "Brzina rezanja", "m/min"},
+    {&TForm1::SpinEdit8, "Maksimalna sila", "N"},
+    {&TForm1::SpinEdit9, "Razmera prikaza u prozoru animacije", ""},
+};
+
+// The raised degree marks after the angle labels.
+const char* const DegreeMarks[] = {"Label9", "Label11", "Label14", "Label15"};
+
+QString SpokenName(const SpokenInput& input)
+{
+    QString name = QString::fromUtf8(input.Label);
+    if (*input.Unit)
+        name += QStringLiteral(", ") + QString::fromUtf8(input.Unit);
+    return name;
+}
+
+void SetSpokenValue(TSpinEdit& spin, const QString& text)
+{
+    // PENDING-SPIN: spin.SetAccessibleValueText(text);
+    spin.setProperty("spokenValue", text);
+}
+
+// A drop-down list with an edit field, named by its accessible name (Qt's own
+// interface names it by its current text on this platform, so the list's
+// purpose is lost); its value is the text in the field.
+class TComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit TComboBoxAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->currentText();
+        if (t == QAccessible::Name && list()->accessibleName().isEmpty())
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    // The drop-down list, then the edit field.
+    int childCount() const override { return list()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->lineEdit())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == list()->view())
+            return 0;
+        if (list()->lineEdit() && child->object() == list()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction(), setFocusAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* AccessibleInterfaceFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QComboBox"))
+        return new TComboBoxAccessible(static_cast<QComboBox*>(object));
+    if (className != QLatin1String("QWidget"))
+        return nullptr;
+    if (auto* picture = dynamic_cast<TImage*>(object))
+        return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto* chart = dynamic_cast<qt::TChartWidget*>(object))
+        return new QAccessibleWidget(chart, QAccessible::Chart);
+    return nullptr;
+}
+
+// Return presses a focused push button, as Space does.
+class TReturnPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void InstallAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&AccessibleInterfaceFor);
+        return true;
+    }();
+    (void)installed;
+}
+
+TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& format)
+    : QObject(&form), form_(form), format_(format), descriptionTimer_(new QTimer(this))
+{
+    descriptionTimer_->setSingleShot(true);
+    connect(descriptionTimer_, &QTimer::timeout, this, [this] { UpdateDescriptions(); });
+
+    NameControls();
+    UpdateSpokenValues();
+    UpdateChosenMaterials();
+    UpdateDescriptions();
+    lastDescription_.invalidate(); // the first change is told at once
+
+    // Each connection runs after the form's own handler of the same signal.
+    connect(form.Timer1, &QTimer::timeout, this, [this] { ForcesChanged(); });
+    connect(form.Button5, &QPushButton::clicked, this, [this] { ForcesChanged(); });
+    connect(form.SpinEdit7, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
+    connect(form.SpinEdit8, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
+    form.Chart1->installEventFilter(this);
+    for (TSpinEdit* spin : {form.SpinEdit1, form.SpinEdit6})
+        connect(spin, &QLineEdit::textChanged, this, [this] { UpdateSpokenValues(); });
+    for (QComboBox* list : {form.ComboBox1, form.ComboBox2})
+        connect(list, &QComboBox::activated, this, [this] { UpdateChosenMaterials(); });
+
+    auto* returnPresses = new TReturnPressesButton(this);
+    for (QPushButton* button : {form.Button1, form.Button2, form.Button3, form.Button4, form.Button5})
+        button->installEventFilter(returnPresses);
+
+    form.Image1->ToolTipText = [this] { return ForcesToolTip(); };
+}
+
+void TFormAccessibility::NameControls()
+{
+    for (const SpokenInput& input : SpokenInputs)
+        (form_.*input.Field)->setAccessibleName(SpokenName(input));
+    // The two fields beside the hidden numbers show those numbers converted.
+    form_.Edit1->setAccessibleName(form_.SpinEdit1->accessibleName());
+    form_.Edit2->setAccessibleName(form_.SpinEdit6->accessibleName());
+    for (const char* mark : DegreeMarks)
+        if (auto* label = form_.findChild<QLabel*>(QLatin1String(mark)))
+            label->setAccessibleName(QString::fromUtf8(Degrees));
+
+    // Each list is named by its prompt, which the form has just set.
+    for (QComboBox* list : {form_.ComboBox1, form_.ComboBox2}) {
+        list->setAccessibleName(list->currentText());
+        // Rows of the same text are told apart by their place in the list.
+        for (int i = 0; i < list->count(); ++i) {
+            const QString text = list->itemText(i);
+            int same = 0;
+            for (int j = 0; j < list->count(); ++j)
+                same += list->itemText(j) == text;
+            if (same > 1)
+                list->setItemData(i, QStringLiteral("%1, stavka %2").arg(text).arg(i + 1),
+                                  Qt::AccessibleTextRole);
+        }
+    }
+
+    form_.Image1->setAccessibleName(QStringLiteral("Animacija struganja"));
+    QString title;
+    for (const std::string& line : form_.Chart().Title.Text())
+        title += (title.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(line);
+    form_.Chart1->setAccessibleName(title);
+}
+
+void TFormAccessibility::UpdateSpokenValues()
+{
+    const CuttingInputs& in = form_.State().Inputs;
+    for (const SpokenInput& input : SpokenInputs)
+        if (input.Shown)
+            SetSpokenValue(*(form_.*input.Field),
+                           QString::fromStdString(FloatToStr(in.*input.Shown, format_.DecimalSeparator)) +
+                               QStringLiteral(" ") + QString::fromUtf8(input.Unit));
+}
+
+void TFormAccessibility::UpdateChosenMaterials()
+{
+    const std::pair<QComboBox*, int> chosen[] = {{form_.ComboBox1, form_.State().Inputs.WorkMaterial},
+                                                 {form_.ComboBox2, form_.State().Inputs.ToolMaterial}};
+    for (const auto& [list, row] : chosen) {
+        QString description = QStringLiteral("nije izabran");
+        if (row >= 1 && row <= list->count()) {
+            const QVariant spoken = list->itemData(row - 1, Qt::AccessibleTextRole);
+            description = QStringLiteral("izabran: ") +
+                          (spoken.isValid() ? spoken.toString() : list->itemText(row - 1));
+        }
+        list->setAccessibleDescription(description);
+    }
+}
+
+bool TFormAccessibility::eventFilter(QObject* watched, QEvent* event)
+{
+    // A zoom or a scroll of the chart changes its axes.
+    if (watched == form_.Chart1 && event->type() == QEvent::MouseButtonRelease)
+        ForcesChanged();
+    return false;
+}
+
+void TFormAccessibility::ForcesChanged()
+{
+    if (descriptionTimer_->isActive())
+        return;
+    const qint64 wait = lastDescription_.isValid()
+                            ? std::max<qint64>(0, DescriptionInterval - lastDescription_.elapsed())
+                            : 0;
+    // Even at once, after the pending paints: the chart's axes are laid out by then.
+    descriptionTimer_->start(static_cast<int>(wait));
+}
+
+QString TFormAccessibility::Number(double value, int decimals) const
+{
+    const std::string picture = "0." + std::string(static_cast<std::size_t>(decimals), '0');
+    return QString::fromStdString(FormatFloat(picture, value, format_));
+}
+
+QString TFormAccessibility::ForcesText() const
+{
+    const OscillogramBuffers& osc = form_.State().Osc;
+    const double f1 = osc.OscF1[NewestSample], f2 = osc.OscF2[NewestSample], f3 = osc.OscF3[NewestSample];
+    return QStringLiteral("F1 = %1 N, F2 = %2 N, F3 = %3 N, rezultujući otpor F = %4 N")
+        .arg(Number(f1, ForceDecimals), Number(f2, ForceDecimals), Number(f3, ForceDecimals),
+             Number(Resultant(f1, f2, f3), ForceDecimals));
+}
+
+QString TFormAccessibility::ForcesToolTip() const
+{
+    const OscillogramBuffers& osc = form_.State().Osc;
+    const double f1 = osc.OscF1[NewestSample], f2 = osc.OscF2[NewestSample], f3 = osc.OscF3[NewestSample];
+    return QStringLiteral("F1 = %1 N\nF2 = %2 N\nF3 = %3 N\nF = %4 N\nSnaga rezanja = %5 kW")
+        .arg(Number(f1, ForceDecimals), Number(f2, ForceDecimals), Number(f3, ForceDecimals),
+             Number(Resultant(f1, f2, f3), ForceDecimals),
+             Number(CuttingPower(f1, form_.State().Inputs.CuttingSpeed), PowerDecimals));
+}
+
+void TFormAccessibility::UpdateDescriptions()
+{
+    lastDescription_.start();
+    const QString forces = ForcesText();
+    QString chart = forces;
+    for (const TChartAxis* axis : {&form_.Chart().BottomAxis, &form_.Chart().LeftAxis})
+        chart += QStringLiteral(". %1: od %2 do %3")
+                     .arg(QString::fromStdString(axis->Title.Caption()),
+                          QString::fromStdString(axis->LabelText(axis->Minimum())),
+                          QString::fromStdString(axis->LabelText(axis->Maximum())));
+    // Qt tells the bus of every change, even to the same text.
+    if (form_.Image1->accessibleDescription() != forces)
+        form_.Image1->setAccessibleDescription(forces);
+    if (form_.Chart1->accessibleDescription() != chart)
+        form_.Chart1->setAccessibleDescription(chart);
+
+    // A tooltip shown over the picture follows the run at the same pace.
+    if (QToolTip::isVisible() && form_.Image1->underMouse())
+        QToolTip::showText(QCursor::pos(), ForcesToolTip(), form_.Image1);
+}
+
+} // namespace otpor
