@@ -298,11 +298,16 @@ void TFormAccessibility::UpdateDescriptions()
     lastDescription_.start();
     const QString forces = ForcesText();
     QString chart = forces;
-    for (const TChartAxis* axis : {&form_.Chart().BottomAxis, &form_.Chart().LeftAxis})
-        chart += QStringLiteral(". %1: od %2 do %3")
-                     .arg(QString::fromStdString(axis->Title.Caption()),
-                          QString::fromStdString(axis->LabelText(axis->Minimum())),
-                          QString::fromStdString(axis->LabelText(axis->Maximum())));
+    for (const TChartAxis* axis : {&form_.Chart().BottomAxis, &form_.Chart().LeftAxis}) {
+        chart += QStringLiteral(". ") + QString::fromStdString(axis->Title.Caption()) + QStringLiteral(": ");
+        // An automatic axis has no range before the first points.
+        if (axis->Minimum() == axis->Maximum())
+            chart += QStringLiteral("bez podataka");
+        else
+            chart += QStringLiteral("od %1 do %2")
+                         .arg(QString::fromStdString(axis->LabelText(axis->Minimum())),
+                              QString::fromStdString(axis->LabelText(axis->Maximum())));
+    }
     // Qt tells the bus of every change, even to the same text.
     if (form_.Image1->accessibleDescription() != forces)
         form_.Image1->setAccessibleDescription(forces);

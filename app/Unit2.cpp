@@ -124,6 +124,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 393, 433);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(QStringLiteral("Stranica"));
 
     // The text over the paper: selectable by mouse, Ctrl+A and Ctrl+C, with no
     // caret, frame or background of its own, so the page looks as painted.
