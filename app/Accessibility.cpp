@@ -165,6 +165,7 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
     : QObject(&form), form_(form), format_(format), descriptionTimer_(new QTimer(this))
 {
     descriptionTimer_->setSingleShot(true);
+    descriptionTimer_->setTimerType(Qt::PreciseTimer); // never sooner than asked
     connect(descriptionTimer_, &QTimer::timeout, this, [this] { UpdateDescriptions(); });
 
     NameControls();
