@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/Accessibility.h"
+#include "app/PictureMenus.h"
 #include "app/ProgramIcon.h"
 #include "app/TImage.h"
 #include "app/Unit2.h"
@@ -125,6 +126,7 @@ TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent),
     ConnectHandlers();
     FormCreate();
     new TFormAccessibility(*this, format_);
+    new PictureMenus(*this);
 }
 
 TForm1::~TForm1() = default;

@@ -1,5 +1,7 @@
 #include "cli/NumberText.h"
 
+#include "platform/Csv.h"
+
 #include <array>
 #include <cctype>
 #include <charconv>
@@ -8,8 +10,6 @@
 namespace otpor {
 
 namespace {
-
-constexpr int FullDigits = 10;
 
 template <class... Format> std::string ToChars(double value, Format... format)
 {
@@ -66,7 +66,7 @@ std::string FormatFixed(double value, int decimals)
 
 std::string FormatFull(double value)
 {
-    return ToChars(value, std::chars_format::general, FullDigits);
+    return CsvNumber(value);
 }
 
 std::string FormatShortest(double value)

@@ -20,7 +20,8 @@ std::optional<double> ParseDecimal(std::string_view text);
 // Fixed-point with the given number of decimals: (81.3249, 2) -> "81.32".
 std::string FormatFixed(double value, int decimals);
 
-// Ten significant digits, the shortest form that holds them: "81.32486231".
+// Ten significant digits, the shortest form that holds them: "81.32486231";
+// the same as every CSV of the program writes (CsvNumber).
 std::string FormatFull(double value);
 
 // The shortest form that reads back as the same double: 0.2 -> "0.2", 4 -> "4".

@@ -152,16 +152,6 @@ std::string FormatTable(const CalcResult& r)
     return AlignColumns(rows, "LRL");
 }
 
-std::string CsvField(std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 std::string CsvHeader()
 {
     std::string line;

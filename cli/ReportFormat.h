@@ -6,6 +6,7 @@
 #pragma once
 
 #include "cli/Calculation.h"
+#include "platform/Csv.h"
 
 #include <string>
 #include <string_view>
@@ -18,9 +19,6 @@ std::string FormatTable(const CalcResult& r);
 // The header line and one line per calculation, each ending in a newline.
 std::string CsvHeader();
 std::string CsvRow(const CalcResult& r);
-
-// A CSV field, quoted where it holds a comma, a quote or a line break.
-std::string CsvField(std::string_view text);
 
 // Both material tables, as --list-materials prints them.
 std::string FormatMaterialTables();

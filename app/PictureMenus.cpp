@@ -1,0 +1,166 @@
+#include "app/PictureMenus.h"
+
+#include "app/TImage.h"
+#include "app/Unit1.h"
+#include "chart/qt/TChartWidget.h"
+#include "platform/Errors.h"
+#include "platform/qt/ErrorReport.h"
+#include "sim/OscillogramCsv.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QSaveFile>
+
+namespace otpor {
+
+namespace {
+
+bool IsMenuKey(const QKeyEvent& key)
+{
+    return key.key() == Qt::Key_Menu || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
+// The picture as the window shows it now, at the screen's resolution.
+QImage Shown(QWidget* picture)
+{
+    return picture->grab().toImage();
+}
+
+} // namespace
+
+PictureMenus::PictureMenus(TForm1& form) : QObject(&form), form_(form), lastFolder_(QDir::homePath())
+{
+    // Watched for the whole application: the mouse goes to the pictures, but
+    // the menu key goes to the focused control, which is never a picture.
+    qApp->installEventFilter(this);
+}
+
+QWidget* PictureMenus::PictureUnderMouse() const
+{
+    for (QWidget* picture : {static_cast<QWidget*>(form_.Image1), static_cast<QWidget*>(form_.Chart1)})
+        if (picture->isVisible() && picture->rect().contains(picture->mapFromGlobal(QCursor::pos())))
+            return picture;
+    return nullptr;
+}
+
+bool PictureMenus::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == form_.Image1 || watched == form_.Chart1) {
+            rightPressed_ = mouse->button() == Qt::RightButton ? static_cast<QWidget*>(watched) : nullptr;
+            rightPressAt_ = mouse->globalPosition().toPoint();
+        }
+        break;
+    }
+    case QEvent::MouseMove:
+        if (watched == rightPressed_ &&
+            static_cast<QMouseEvent*>(event)->globalPosition().toPoint() != rightPressAt_)
+            rightPressed_ = nullptr; // a drag: the chart scrolls
+        break;
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == rightPressed_ && mouse->button() == Qt::RightButton) {
+            QWidget* picture = rightPressed_;
+            rightPressed_ = nullptr;
+            // Opened once the picture has had its release, so that the chart's
+            // own press and release are complete while the menu is open.
+            if (mouse->globalPosition().toPoint() == rightPressAt_)
+                QMetaObject::invokeMethod(
+                    this, [this, picture, at = rightPressAt_] { OpenMenu(picture, at); },
+                    Qt::QueuedConnection);
+        }
+        break;
+    }
+    case QEvent::KeyPress:
+        if (IsMenuKey(*static_cast<QKeyEvent*>(event)) && form_.isActiveWindow())
+            if (QWidget* picture = PictureUnderMouse()) {
+                OpenMenu(picture, QCursor::pos());
+                return true;
+            }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PictureMenus::OpenMenu(QWidget* picture, QPoint globalPos)
+{
+    QMenu menu(&form_);
+    menu.setObjectName(QStringLiteral("PictureMenu"));
+    menu.addAction(QStringLiteral("Kopiraj sliku"), [&] { qt::Guarded([&] { CopyPicture(picture); }); });
+    menu.addAction(QStringLiteral("Sačuvaj sliku…"), [&] { qt::Guarded([&] { SavePicture(picture); }); });
+    if (picture == form_.Chart1)
+        menu.addAction(QStringLiteral("Sačuvaj podatke (CSV)…"), [&] { qt::Guarded([&] { SaveData(); }); });
+    menu.exec(globalPos);
+}
+
+void PictureMenus::CopyPicture(QWidget* picture)
+{
+    QGuiApplication::clipboard()->setImage(Shown(picture));
+}
+
+void PictureMenus::SavePicture(QWidget* picture)
+{
+    const QImage image = Shown(picture); // the moment of the choice, not of the dialog's end
+    const QString name =
+        picture == form_.Chart1 ? QStringLiteral("oscilogram.png") : QStringLiteral("animacija.png");
+    const QString path = AskFileName(QStringLiteral("Sačuvaj sliku"), name, QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw Exception("Slika nije sačuvana: PNG nije napravljen.");
+    WriteFileWhole(path, png);
+}
+
+void PictureMenus::SaveData()
+{
+    const std::string csv = OscillogramCsv(form_.State());
+    const QString path = AskFileName(QStringLiteral("Sačuvaj podatke"), QStringLiteral("oscilogram.csv"),
+                                     QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    WriteFileWhole(path, QByteArray::fromStdString(csv));
+}
+
+QString PictureMenus::AskFileName(const QString& caption, const QString& name, const QString& filter)
+{
+    const QString path =
+        QFileDialog::getSaveFileName(&form_, caption, QDir(lastFolder_).filePath(name), filter);
+    if (!path.isEmpty())
+        lastFolder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void WriteFileWhole(const QString& path, const QByteArray& contents)
+{
+    QSaveFile file(path);
+    const auto fail = [&] {
+        const std::string reason = file.errorString().toStdString();
+        file.cancelWriting();
+        throw Exception("Datoteka \"" + path.toStdString() + "\" nije sačuvana: " + reason);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    if (file.write(contents) != contents.size())
+        fail();
+    if (!file.commit())
+        fail();
+}
+
+} // namespace otpor

@@ -1,0 +1,185 @@
+// The pictures' context menus, driven as a user would: right clicks and
+// drags through Qt's event routing, the real menu and the real file dialog.
+#include "app/PictureMenus.h"
+
+#include "app/TImage.h"
+#include "app/Unit1.h"
+#include "chart/qt/TChartWidget.h"
+#include "platform/qt/ErrorReport.h"
+#include "sim/OscillogramCsv.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <unistd.h>
+
+namespace otpor {
+namespace {
+
+std::vector<std::string> reported;
+void Record(const std::string& message)
+{
+    reported.push_back(message);
+}
+
+// Runs `act` on the next window that `find` finds, once it is open inside
+// whatever loop opened it; polls, since it opens after queued events.
+template <class T> void OnNext(T* (*find)(), std::function<void(T&)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, find, act] {
+        if (T* window = find()) {
+            poll->stop();
+            poll->deleteLater();
+            act(*window);
+        }
+    });
+    poll->start(5);
+}
+
+QMenu* OpenMenu()
+{
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+QFileDialog* OpenDialog()
+{
+    return qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+}
+
+QStringList Entries(const QMenu& menu)
+{
+    QStringList texts;
+    for (const QAction* action : menu.actions())
+        texts << action->text();
+    return texts;
+}
+
+class PictureMenusTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        reported.clear();
+        qt::SetErrorReportHook(&Record);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.ComboBox1->setCurrentIndex(0);
+        form.ComboBox2->setCurrentIndex(0);
+        form.ComboBox1Change(0);
+        form.ComboBox2Change(0);
+        form.Button2Click();
+        for (int tick = 0; tick < 40; ++tick)
+            form.Timer1Timer();
+        form.Button3Click(); // keeps the run still while the test compares
+    }
+    void TearDown() override { qt::SetErrorReportHook(nullptr); }
+
+    void RightClick(QWidget* picture, QPoint at)
+    {
+        QTest::mousePress(picture, Qt::RightButton, {}, at);
+        QTest::mouseRelease(picture, Qt::RightButton, {}, at);
+    }
+
+    // Right-clicks the picture, chooses `entry`, and answers the file dialog with `path`.
+    void SaveThroughMenu(QWidget* picture, const QString& entry, const QString& path)
+    {
+        bool answered = false;
+        proposed.clear();
+        OnNext<QMenu>(&OpenMenu, [&](QMenu& menu) {
+            OnNext<QFileDialog>(&OpenDialog, [&](QFileDialog& dialog) {
+                proposed = dialog.selectedFiles().value(0);
+                dialog.selectFile(path);
+                static_cast<QDialog&>(dialog).accept(); // as its "Save" button does
+                answered = true;
+            });
+            for (QAction* action : menu.actions())
+                if (action->text() == entry)
+                    menu.setActiveAction(action);
+            QTest::keyClick(&menu, Qt::Key_Return);
+        });
+        RightClick(picture, {200, 80});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answered; }));
+        QTest::qWait(20);
+    }
+
+    TForm1 form{FormatSettings{",", "."}};
+    QString proposed; // the file the last dialog offered
+};
+
+TEST_F(PictureMenusTest, ARightClickOpensTheMenuAndARightDragScrollsWithoutOne)
+{
+    QStringList chartEntries, pictureEntries;
+    OnNext<QMenu>(&OpenMenu, [&](QMenu& menu) {
+        chartEntries = Entries(menu);
+        menu.close();
+    });
+    RightClick(form.Chart1, {200, 80});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !chartEntries.isEmpty(); }));
+    EXPECT_EQ(chartEntries, (QStringList{"Kopiraj sliku", "Sačuvaj sliku…", "Sačuvaj podatke (CSV)…"}));
+
+    OnNext<QMenu>(&OpenMenu, [&](QMenu& menu) {
+        pictureEntries = Entries(menu);
+        menu.close();
+    });
+    RightClick(form.Image1, {100, 100});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pictureEntries.isEmpty(); }));
+    EXPECT_EQ(pictureEntries, (QStringList{"Kopiraj sliku", "Sačuvaj sliku…"}));
+
+    const double before = form.Chart().BottomAxis.Minimum();
+    QTest::mousePress(form.Chart1, Qt::RightButton, {}, {200, 80});
+    QTest::mouseMove(form.Chart1, {150, 80});
+    QTest::mouseRelease(form.Chart1, Qt::RightButton, {}, {150, 80});
+    QTest::qWait(50);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_NE(form.Chart().BottomAxis.Minimum(), before);
+}
+
+TEST_F(PictureMenusTest, SavesThePictureAsShownAndTheDataWholeOrNotAtAll)
+{
+    // Under the build folder: Qt's own file dialog sniffs the files of every
+    // folder it shows, and would block on a named pipe that /tmp may hold.
+    QTemporaryDir folder(PICTURE_DIR "/menus-XXXXXX");
+    const QString png = folder.filePath("slika.png");
+    SaveThroughMenu(form.Image1, "Sačuvaj sliku…", png);
+    const QImage saved(png);
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+              form.Image1->Canvas().Image().convertToFormat(QImage::Format_RGB32));
+
+    // The next dialog proposes its name where the last one saved.
+    const QString csv = folder.filePath("oscilogram.csv");
+    SaveThroughMenu(form.Chart1, "Sačuvaj podatke (CSV)…", csv);
+    EXPECT_EQ(proposed, csv);
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll().toStdString(), OscillogramCsv(form.State()));
+    EXPECT_TRUE(reported.empty());
+
+    // A folder nobody may write in (root may write almost anywhere, but not
+    // into sysfs, whose top holds only folders, which the dialog lists safely).
+    QTemporaryDir locked(PICTURE_DIR "/locked-XXXXXX");
+    const QString folderPath = geteuid() == 0 ? QStringLiteral("/sys") : locked.path();
+    QFile::setPermissions(locked.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString refused = QDir(folderPath).filePath("oscilogram.csv");
+    SaveThroughMenu(form.Chart1, "Sačuvaj podatke (CSV)…", refused);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_NE(reported[0].find("nije sačuvana"), std::string::npos) << reported[0];
+    EXPECT_FALSE(QFile::exists(refused));
+    EXPECT_EQ(QDir(folderPath).entryList({"oscilogram*"}, QDir::Files | QDir::Hidden), QStringList{});
+    QFile::setPermissions(locked.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+} // namespace
+} // namespace otpor
