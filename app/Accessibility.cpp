@@ -162,7 +162,7 @@ void InstallAccessibleInterfaces()
 }
 
 TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& format)
-    : QObject(&form), form_(form), format_(format), descriptionTimer_(new QTimer(this))
+    : QObject(&form), form_(form), format_(format), chart_(form.Chart1), descriptionTimer_(new QTimer(this))
 {
     descriptionTimer_->setSingleShot(true);
     descriptionTimer_->setTimerType(Qt::PreciseTimer); // never sooner than asked
@@ -253,7 +253,9 @@ void TFormAccessibility::UpdateChosenMaterials()
 bool TFormAccessibility::eventFilter(QObject* watched, QEvent* event)
 {
     // A zoom or a scroll of the chart changes its axes.
-    if (watched == form_.Chart1 && event->type() == QEvent::MouseButtonRelease)
+    // (Compared with the pointer kept, not read from the form: filters also
+    // see the events of the form's destruction.)
+    if (watched == chart_ && event->type() == QEvent::MouseButtonRelease)
         ForcesChanged();
     return false;
 }

@@ -52,6 +52,7 @@ private:
 
     TForm1& form_;
     FormatSettings format_;
+    QObject* chart_;
     QTimer* descriptionTimer_;
     QElapsedTimer lastDescription_;
 };
