@@ -11,6 +11,7 @@
 #include "platform/qt/Runtime.h"
 #include "scene/SceneDrawing.h"
 #include "sim/InputHandlers.h"
+#include "sim/InputTable.h"
 #include "sim/MaterialTables.h"
 #include "widgets/Spin.h"
 
@@ -35,28 +36,35 @@ QString Text(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-struct SpinSpec {
-    int Left, Top, Width;
-    int Min, Max, Increment, Value;
-};
-
-TSpinEdit* MakeSpin(QWidget* parent, const char* name, const SpinSpec& s, const FormatSettings& fmt)
+// The input's control with the range, step and start value of its row.
+TSpinEdit* MakeSpin(QWidget* parent, InputId id, int left, int top, int width, const FormatSettings& fmt)
 {
+    const InputRow& row = Row(id);
     auto* spin = new TSpinEdit(parent, fmt);
-    spin->setObjectName(QString::fromLatin1(name));
+    spin->setObjectName(Text(row.Control));
     spin->BeginInit();
-    spin->SetMinValue(s.Min);
-    spin->SetMaxValue(s.Max);
-    spin->SetIncrement(s.Increment);
-    spin->SetValue(s.Value);
+    spin->SetMinValue(row.MinValue);
+    spin->SetMaxValue(row.MaxValue);
+    spin->SetIncrement(row.Increment);
+    spin->SetValue(row.Value);
     spin->EndInit();
-    spin->setGeometry(s.Left, s.Top, s.Width, 22);
+    spin->setGeometry(left, top, width, 22);
     return spin;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, const char* caption)
+// The field that shows the value of a control too narrow to show its own.
+QLineEdit* MakeValueField(QWidget* parent, InputId id, int left, int top)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    const InputRow& row = Row(id);
+    auto* field = new QLineEdit(Text(ValueFieldStartText(row)), parent);
+    field->setObjectName(Text(row.ValueField));
+    field->setGeometry(left, top, 33, 21);
+    return field;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, std::string_view caption)
+{
+    auto* label = new QLabel(Text(caption), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->move(left, top);
     label->adjustSize();
@@ -161,50 +169,48 @@ void TForm1::CreateControls()
     GroupBox1 = new QGroupBox(QStringLiteral("Geometrija alata"), Panel1);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(6, 32, 206, 129);
-    SpinEdit2 = MakeSpin(GroupBox1, "SpinEdit2", {160, 24, 41, 30, 90, 1, 45}, format_);
-    SpinEdit3 = MakeSpin(GroupBox1, "SpinEdit3", {160, 48, 41, 0, 15, 1, 15}, format_);
-    SpinEdit5 = MakeSpin(GroupBox1, "SpinEdit5", {160, 72, 41, -5, 5, 1, 0}, format_);
-    SpinEdit4 = MakeSpin(GroupBox1, "SpinEdit4", {160, 96, 41, 30, 60, 1, 45}, format_);
+    SpinEdit2 = MakeSpin(GroupBox1, InputId::Approach, 160, 24, 41, format_);
+    SpinEdit3 = MakeSpin(GroupBox1, InputId::Rake, 160, 48, 41, format_);
+    SpinEdit5 = MakeSpin(GroupBox1, InputId::Inclination, 160, 72, 41, format_);
+    SpinEdit4 = MakeSpin(GroupBox1, InputId::AuxApproach, 160, 96, 41, format_);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Režim rezanja"), Panel1);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(6, 168, 206, 121);
-    SpinEdit1 = MakeSpin(GroupBox2, "SpinEdit1", {176, 24, 17, 2, 40, 1, 2}, format_);
-    Edit1 = new QLineEdit(QStringLiteral("0,2"), GroupBox2);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(144, 24, 33, 21);
-    Edit2 = new QLineEdit(QStringLiteral("0,17"), GroupBox2);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Edit2->setGeometry(144, 56, 33, 21);
-    SpinEdit6 = MakeSpin(GroupBox2, "SpinEdit6", {176, 56, 17, 5, 50, 1, 17}, format_);
-    SpinEdit7 = MakeSpin(GroupBox2, "SpinEdit7", {144, 88, 49, 10, 200, 1, 50}, format_);
+    SpinEdit1 = MakeSpin(GroupBox2, InputId::Depth, 176, 24, 17, format_);
+    Edit1 = MakeValueField(GroupBox2, InputId::Depth, 144, 24);
+    Edit2 = MakeValueField(GroupBox2, InputId::Feed, 144, 56);
+    SpinEdit6 = MakeSpin(GroupBox2, InputId::Feed, 176, 56, 17, format_);
+    SpinEdit7 = MakeSpin(GroupBox2, InputId::Speed, 144, 88, 49, format_);
 
     Button4 = MakeButton(this, "Button4", 72, 512, 57, "Help");
     Button5 = MakeButton(this, "Button5", 8, 480, 121, "Polazno stanje");
     ComboBox1 = MakeMaterialList(this, "ComboBox1", 368, WorkMaterials, "Materijal obratka");
-    SpinEdit8 = MakeSpin(this, "SpinEdit8", {152, 504, 57, 0, 5000, 50, 1000}, format_);
+    SpinEdit8 = MakeSpin(this, InputId::ForceMaximum, 152, 504, 57, format_);
     ComboBox2 = MakeMaterialList(this, "ComboBox2", 328, ToolMaterials, "Materijal alata");
-    SpinEdit9 = MakeSpin(this, "SpinEdit9", {184, 408, 41, 1, 10, 1, 1}, format_);
+    SpinEdit9 = MakeSpin(this, InputId::DisplayScale, 184, 408, 41, format_);
 
     QLabel* title = MakeLabel(Panel1, "Label1", 56, 8, "POLAZNI PODACI");
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
     title->adjustSize();
-    MakeLabel(GroupBox1, "Label2", 8, 32, "Napadni ugao, ");
+    MakeLabel(GroupBox1, "Label2", 8, 32, LabelText(Row(InputId::Approach)));
     MakeLabel(GroupBox1, "Label9", 81, 28, "o");
-    MakeLabel(GroupBox1, "Label5", 8, 56, "Grudni ugao, ");
+    MakeLabel(GroupBox1, "Label5", 8, 56, LabelText(Row(InputId::Rake)));
     MakeLabel(GroupBox1, "Label11", 72, 50, "o");
-    MakeLabel(GroupBox1, "Label7", 8, 80, "Ugao nagiba sečiva, ");
+    MakeLabel(GroupBox1, "Label7", 8, 80, LabelText(Row(InputId::Inclination)));
     MakeLabel(GroupBox1, "Label14", 106, 74, "o");
-    MakeLabel(GroupBox1, "Label6", 8, 104, "Pomoćni napadni ugao, ");
+    MakeLabel(GroupBox1, "Label6", 8, 104, LabelText(Row(InputId::AuxApproach)));
     MakeLabel(GroupBox1, "Label15", 120, 98, "o");
-    MakeLabel(GroupBox2, "Label3", 8, 32, "Dubina rezanja, mm");
-    MakeLabel(GroupBox2, "Label4", 8, 64, "Korak, mm/o");
-    MakeLabel(GroupBox2, "Label8", 8, 96, "Brzina rezanja, m/min");
-    MakeLabel(this, "Label12", 16, 400, "Razmera prikaza ");
-    MakeLabel(this, "Label13", 16, 416, "u prozoru animacije");
-    MakeLabel(this, "Label10", 136, 488, "Maksimalna sila, N");
+    MakeLabel(GroupBox2, "Label3", 8, 32, LabelText(Row(InputId::Depth)));
+    MakeLabel(GroupBox2, "Label4", 8, 64, LabelText(Row(InputId::Feed)));
+    MakeLabel(GroupBox2, "Label8", 8, 96, LabelText(Row(InputId::Speed)));
+    const std::string scale = LabelText(Row(InputId::DisplayScale));
+    const std::size_t lineBreak = scale.find('\n');
+    MakeLabel(this, "Label12", 16, 400, std::string_view(scale).substr(0, lineBreak));
+    MakeLabel(this, "Label13", 16, 416, std::string_view(scale).substr(lineBreak + 1));
+    MakeLabel(this, "Label10", 136, 488, LabelText(Row(InputId::ForceMaximum)));
 
     // The tab order of the form.
     QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5,

@@ -62,7 +62,7 @@ std::string TypeName(const NumericInput& input)
 // The window's label and the range each in one piece.
 std::string NumericHelp(const NumericInput& input)
 {
-    const std::string label = "(\"" + std::string(input.Label) + "\"),";
+    const std::string label = "(\"" + WindowLabel(input) + "\"),";
     const std::string both = std::string(input.Quantity) + " " + label;
     return (DisplayWidth(both) <= DescriptionWidth ? both : std::string(input.Quantity) + "\n" + label) +
            "\n" + DescribeRange(input);
@@ -139,7 +139,7 @@ void AddCalcOptions(CLI::App& app, CalcOptions& options)
     for (const NumericInput& input : NumericInputs)
         AddText(app, "--" + std::string(input.Name), options.Numeric[IndexOf(input)], NumericHelp(input))
             ->type_name(TypeName(input))
-            ->default_str(FormatControlValue(input, input.Default));
+            ->default_str(FormatControlValue(input, input.Control().Value));
     app.add_flag("--csv", options.Csv, "print CSV with a header line instead of the table");
     AddText(app, "--sweep", options.Sweep,
             Wrapped("vary one input over COUNT values from FROM to TO; prints CSV", DescriptionWidth))

@@ -14,7 +14,7 @@ std::array<int, NumericInputCount> CalcInputs::DefaultControlValues()
 {
     std::array<int, NumericInputCount> values{};
     for (const NumericInput& input : NumericInputs)
-        values[IndexOf(input)] = input.Default;
+        values[IndexOf(input)] = input.Control().Value;
     return values;
 }
 
@@ -23,7 +23,7 @@ CalcResult Calculate(const CalcInputs& inputs)
     SimulationState s;
     FormCreate(s);
     for (const NumericInput& input : NumericInputs)
-        input.Apply(s, std::to_string(inputs.ControlValues[IndexOf(input)]));
+        ApplyControlValue(input, s, inputs.ControlValues[IndexOf(input)]);
     ComboBox1Change(s, inputs.WorkMaterial - 1);
     ComboBox2Change(s, inputs.ToolMaterial - 1);
 

@@ -21,7 +21,7 @@ constexpr double StepTolerance = 1e-9;
 int Decimals(const NumericInput& input)
 {
     int decimals = 0;
-    for (int d = input.Divisor; d > 1; d /= 10)
+    for (int d = input.Control().Divisor; d > 1; d /= 10)
         ++decimals;
     return decimals;
 }
@@ -29,26 +29,19 @@ int Decimals(const NumericInput& input)
 } // namespace
 
 const std::array<NumericInput, NumericInputCount> NumericInputs{{
-    {"approach", "approach angle κ", "Napadni ugao", "deg", 1, 30, 90, 45,
-     [](SimulationState& s, std::string_view t) { return SpinEdit2Change(s, t); },
+    {InputId::Approach, "approach", "approach angle κ", "deg",
      [](const CuttingInputs& in) -> double { return in.ApproachAngle; }},
-    {"rake", "rake angle γ", "Grudni ugao", "deg", 1, 0, 15, 15,
-     [](SimulationState& s, std::string_view t) { return SpinEdit3Change(s, t); },
+    {InputId::Rake, "rake", "rake angle γ", "deg",
      [](const CuttingInputs& in) -> double { return in.RakeAngle; }},
-    {"inclination", "inclination angle λ of the edge", "Ugao nagiba sečiva", "deg", 1, -5, 5, 0,
-     [](SimulationState& s, std::string_view t) { return SpinEdit5Change(s, t); },
+    {InputId::Inclination, "inclination", "inclination angle λ of the edge", "deg",
      [](const CuttingInputs& in) -> double { return in.InclinationAngle; }},
-    {"aux-approach", "auxiliary approach angle κ1", "Pomoćni napadni ugao", "deg", 1, 30, 60, 45,
-     [](SimulationState& s, std::string_view t) { return SpinEdit4Change(s, t); },
+    {InputId::AuxApproach, "aux-approach", "auxiliary approach angle κ1", "deg",
      [](const CuttingInputs& in) -> double { return in.AuxApproachAngle; }},
-    {"depth", "depth of cut a", "Dubina rezanja, mm", "mm", 10, 2, 40, 2,
-     [](SimulationState& s, std::string_view t) { return SpinEdit1Change(s, t, PointSeparators); },
+    {InputId::Depth, "depth", "depth of cut a", "mm",
      [](const CuttingInputs& in) -> double { return in.DepthOfCut; }},
-    {"feed", "feed s per revolution", "Korak, mm/o", "mm/rev", 100, 5, 50, 17,
-     [](SimulationState& s, std::string_view t) { return SpinEdit6Change(s, t, PointSeparators); },
+    {InputId::Feed, "feed", "feed s per revolution", "mm/rev",
      [](const CuttingInputs& in) -> double { return in.Feed; }},
-    {"speed", "cutting speed v", "Brzina rezanja, m/min", "m/min", 1, 10, 200, 50,
-     [](SimulationState& s, std::string_view t) { return SpinEdit7Change(s, t); },
+    {InputId::Speed, "speed", "cutting speed v", "m/min",
      [](const CuttingInputs& in) -> double { return in.CuttingSpeed; }},
 }};
 
@@ -73,6 +66,17 @@ std::string NumericInputNames()
     return names;
 }
 
+std::string WindowLabel(const NumericInput& input)
+{
+    const InputRow& control = input.Control();
+    return control.Unit == DegreeMark ? std::string(control.Caption) : LabelText(control);
+}
+
+InputResponse ApplyControlValue(const NumericInput& input, SimulationState& s, int controlValue)
+{
+    return input.Control().Change(s, std::to_string(controlValue), PointSeparators);
+}
+
 int ToControlValue(const NumericInput& input, std::string_view text, std::string_view what)
 {
     const std::string given(text);
@@ -81,15 +85,16 @@ int ToControlValue(const NumericInput& input, std::string_view text, std::string
         throw UsageError(std::string(what) + ": '" + given + "' is not a number; it takes the " +
                          std::string(input.Quantity) + ", " + DescribeRange(input));
 
-    const double steps = *value * input.Divisor;
+    const InputRow& control = input.Control();
+    const double steps = *value * control.Divisor;
     const double nearest = std::nearbyint(steps);
     const bool onStep = std::fabs(steps - nearest) <= StepTolerance * std::fmax(1.0, std::fabs(steps));
-    const double lowest = input.Min, highest = input.Max;
+    const double lowest = control.MinValue, highest = control.MaxValue;
     if ((onStep ? nearest : steps) < lowest || (onStep ? nearest : steps) > highest)
         throw UsageError(std::string(what) + ": " + given + " " + std::string(input.Unit) +
                          " is outside the range of the window's control, " +
-                         FormatControlValue(input, input.Min) + " ... " +
-                         FormatControlValue(input, input.Max) + " " + std::string(input.Unit));
+                         FormatControlValue(input, control.MinValue) + " ... " +
+                         FormatControlValue(input, control.MaxValue) + " " + std::string(input.Unit));
     if (!onStep)
         throw UsageError(std::string(what) + ": " + given + " " + std::string(input.Unit) +
                          " is not on a step of the window's control, which takes " + DescribeRange(input));
@@ -98,13 +103,14 @@ int ToControlValue(const NumericInput& input, std::string_view text, std::string
 
 std::string FormatControlValue(const NumericInput& input, int controlValue)
 {
-    return FormatFixed(static_cast<double>(controlValue) / input.Divisor, Decimals(input));
+    return FormatFixed(InUnit(input.Control(), controlValue), Decimals(input));
 }
 
 std::string DescribeRange(const NumericInput& input)
 {
-    return FormatControlValue(input, input.Min) + " ... " + FormatControlValue(input, input.Max) + " " +
-           std::string(input.Unit) + " in steps of " + FormatControlValue(input, 1);
+    return FormatControlValue(input, input.Control().MinValue) + " ... " +
+           FormatControlValue(input, input.Control().MaxValue) + " " + std::string(input.Unit) +
+           " in steps of " + FormatControlValue(input, 1);
 }
 
 } // namespace otpor

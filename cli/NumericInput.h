@@ -1,11 +1,13 @@
-// The seven numeric inputs of the main window as the calculator takes them:
-// each with its option name, the window's label, its unit, and its spin
-// control's range, step and start value. A control holds a whole number; the
-// depth shows it in tenths of a millimetre and the feed in hundredths, so a
-// value in the input's unit is accepted only when it lies on that step.
+// The seven numeric inputs of the main window that the force model reads, as
+// the calculator takes them: each is a row of the window's input table (its
+// control's range, step, start value, label and conversion) with the
+// calculator's option name, an English description and unit. A control holds
+// a whole number; the depth shows it in tenths of a millimetre and the feed
+// in hundredths, so a value in the input's unit is accepted only when it lies
+// on that step.
 #pragma once
 
-#include "sim/InputHandlers.h"
+#include "sim/InputTable.h"
 
 #include <array>
 #include <string>
@@ -14,16 +16,14 @@
 namespace otpor {
 
 struct NumericInput {
+    InputId Id;                // the window's control
     std::string_view Name;     // option name without "--", also the NAME of a sweep
     std::string_view Quantity; // what it is, with the model's symbol
-    std::string_view Label;    // the main window's label
-    std::string_view Unit;     // mm, mm/rev, m/min, deg
-    int Divisor;               // control value / Divisor = value in Unit
-    int Min, Max, Default;     // the control's range and start value, in control steps
-    // The window's change handler for the control's text.
-    InputResponse (*Apply)(SimulationState& s, std::string_view text);
+    std::string_view Unit;     // mm, mm/rev, m/min, deg: the control's unit in English
     // The value as the core holds it after the handler, in Unit.
     double (*Held)(const CuttingInputs& in);
+
+    const InputRow& Control() const { return Row(Id); }
 };
 
 inline constexpr int NumericInputCount = 7;
@@ -36,6 +36,12 @@ const NumericInput* FindNumericInput(std::string_view name);
 int IndexOf(const NumericInput& input);
 // "approach, rake, ..., speed".
 std::string NumericInputNames();
+
+// The window's label without its degree mark: "Napadni ugao", "Korak, mm/o".
+std::string WindowLabel(const NumericInput& input);
+
+// Runs the window's change handler for the control value.
+InputResponse ApplyControlValue(const NumericInput& input, SimulationState& s, int controlValue);
 
 // The control value for a text in the input's unit ("0.2" mm -> 2). A comma
 // is taken for the decimal point as well. Refuses, with UsageError naming

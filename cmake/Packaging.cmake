@@ -4,10 +4,8 @@
 # Included last by the top-level CMakeLists.txt, when the targets exist.
 include(GNUInstallDirs)
 
-# The reverse-domain id under which the desktop knows the program: the name of
-# the desktop entry, of the icon and of the metainfo, and the program's own
-# desktop file name. Lower case, as AppStream asks of component ids.
-set(OTPOR_APP_ID "io.github.otporrezanja.otpor_rezanja")
+# The desktop entry, the icons and the metainfo are named by OTPOR_APP_ID
+# (top-level CMakeLists.txt).
 set(OTPOR_EXECUTABLE "otpor-rezanja")
 set(OTPOR_DEVELOPER_NAME "Otpor rezanja")
 set(OTPOR_RELEASE_DATE "2025-01-15")
@@ -19,10 +17,6 @@ set(OTPOR_PROJECT_LICENSE "LicenseRef-proprietary")
 set(OTPOR_HOMEPAGE_URL "https://github.com/otporrezanja/otpor-rezanja")
 set(OTPOR_SCREENSHOT_URL
     "https://raw.githubusercontent.com/otporrezanja/otpor-rezanja/main/docs/screenshot.png")
-
-# The program names itself by the id (QGuiApplication::setDesktopFileName), so
-# that a desktop matches its windows to the entry and its icon.
-target_compile_definitions(otpor-rezanja PRIVATE OTPOR_APP_ID="${OTPOR_APP_ID}")
 
 add_subdirectory(packaging)
 

@@ -19,7 +19,9 @@ std::optional<int> TryStrToInt(std::string_view text);
 int StrToInt(std::string_view text);
 
 // The shortest general decimal form with at most 15 significant digits and the
-// given decimal separator: 4 -> "4", 0.17 -> "0,17", 1e-5 -> "1E-5".
+// given decimal separator, in fixed notation from 1e-5 up to 15 integer digits
+// and in scientific notation outside: 4 -> "4", 0.17 -> "0,17",
+// 1e-5 -> "0,00001", 1e-6 -> "1E-6", 1e15 -> "1E15".
 std::string FloatToStr(double value, std::string_view decimalSeparator);
 
 } // namespace otpor

@@ -42,8 +42,6 @@ u64 Magnitude(i64 v)
     return static_cast<u64>(v < 0 ? -v : v);
 }
 
-// Pixels whose point x lies in [from, to), limited to [lo, hi) so that
-// no out-of-range double is ever converted.
 // The smallest integer not below v, for v well inside the i64 range (the
 // library call is not inlined at our optimisation level and costs a third of
 // a polygon fill).
@@ -53,6 +51,8 @@ i64 Ceil(double v)
     return static_cast<double>(t) < v ? t + 1 : t;
 }
 
+// Pixels whose point x lies in [from, to), limited to [lo, hi) so that
+// no out-of-range double is ever converted.
 void SampleSpan(double from, double to, i64 lo, i64 hi, i64& first, i64& end)
 {
     first = Ceil(std::clamp(from, static_cast<double>(lo), static_cast<double>(hi)));

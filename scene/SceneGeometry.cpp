@@ -12,7 +12,6 @@ namespace {
 // Six steps of 0.03 below zero; the seventh tick moves the tool instead.
 constexpr int PhaseStepsPerCycle = 6;
 constexpr double PhaseStep = 0.03;
-constexpr double RingStartAngle = -0.15;
 
 } // namespace
 
@@ -150,7 +149,7 @@ double SceneGeometry::ShoulderWidthFor(int approachAngle, double depthPx)
 void SceneGeometry::TiltEdge(int approachAngle)
 {
     EdgeTilt = (static_cast<double>(approachAngle) - 45) * Pi / 360;
-    EdgeReach = Round(std::cos(EdgeTilt) * 56);
+    EdgeReach = Round(std::cos(EdgeTilt) * StraightEdgeReach);
 }
 
 } // namespace otpor

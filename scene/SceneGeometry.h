@@ -25,15 +25,24 @@ inline constexpr int PixelLimit = 1 << 28;
 // Nearest integer (ties to even), held within PixelLimit.
 int ClampPx(double v);
 
+// Every ring set starts at this angle (rad).
+inline constexpr double RingStartAngle = -0.15;
+// How far the main cutting edge reaches from the tool tip at the approach
+// angle of 45 degrees, where it is not tilted (px).
+inline constexpr double StraightEdgeReach = 56;
+
 using RingArray = std::array<int, RingPoints>;
 
 // The tool angles as the inputs hold them (degrees).
 struct ToolAngles {
-    int Approach = 45;
-    int Rake = 15;
+    int Approach = 0;
+    int Rake = 0;
     int Inclination = 0;
-    double AuxApproach = 45.0;
+    double AuxApproach = 0;
 };
+
+// The fields hold zeros until the simulation's FormCreate gives them their
+// start values.
 
 class SceneGeometry {
 public:
@@ -44,37 +53,37 @@ public:
     // Grey shades of the strips; only the low byte is a colour.
     RingArray StockShade{}, FaceShade{}, TurnedShade{};
 
-    double RingAngle = -0.15;  // running angle while a ring is built (rad)
-    double AngleStep = 0.1125; // between neighbouring ring points (rad)
-    double SpinPhase = 0;      // rotation phase added to every ring angle (rad)
-    int SpinSteps = 0;         // how many 0.03 steps SpinPhase has taken (0 ... 6)
+    double RingAngle = 0; // running angle while a ring is built (rad)
+    double AngleStep = 0; // between neighbouring ring points (rad)
+    double SpinPhase = 0; // rotation phase added to every ring angle (rad)
+    int SpinSteps = 0;    // how many 0.03 steps SpinPhase has taken (0 ... 6)
 
-    double StockRadius = 70;  // px
-    double TurnedRadius = 69; // StockRadius - DepthPx
-    TPoint FarCentre{80, 80};
-    TPoint EndCentre{360, 220};
-    double ShoulderCentreX = 340, ShoulderCentreY = 210; // outer ring at the shoulder
-    double ShoulderWidth = 0;                            // axial extent of the shoulder, px
-    double InnerCentreX = 341, InnerCentreY = 210;       // turned ring at the shoulder (whole numbers)
-    TRect EndFaceBox{298, 151, 422, 289};                // free end face
+    double StockRadius = 0;  // px
+    double TurnedRadius = 0; // StockRadius - DepthPx
+    TPoint FarCentre{};
+    TPoint EndCentre{};
+    double ShoulderCentreX = 0, ShoulderCentreY = 0; // outer ring at the shoulder
+    double ShoulderWidth = 0;                        // axial extent of the shoulder, px
+    double InnerCentreX = 0, InnerCentreY = 0;       // turned ring at the shoulder (whole numbers)
+    TRect EndFaceBox{};                              // free end face
 
-    int ToolX = 179, ToolY = 252; // reference corner T0
-    double EdgeTilt = 0;          // (ApproachAngle - 45) x 3.1415 / 360
-    double EdgeReach = 56;        // Round(56 cos EdgeTilt), a whole number
-    double ToolOffsetX = 104, ToolOffsetY = 18;
-    int FixedToolAngle = 15; // a tool angle no control changes (degrees)
+    int ToolX = 0, ToolY = 0; // reference corner T0
+    double EdgeTilt = 0;      // (ApproachAngle - 45) x Pi / 360
+    double EdgeReach = 0;     // Round(StraightEdgeReach cos EdgeTilt), a whole number
+    double ToolOffsetX = 0, ToolOffsetY = 0;
+    int FixedToolAngle = 0; // a tool angle no control changes (degrees)
 
-    double EdgeLength = 0;    // main cutting edge T5-T4, px
-    double EdgeDirX = 0;      // (T4.x - T5.x) / EdgeLength
-    double EdgeDirY = 0;      // (T5.y - T4.y) / EdgeLength
-    double SinApproach = 1.0; // sin of the approach angle
-    double ForceOffset = 0;   // from T4 along the main edge to where the forces act, px
+    double EdgeLength = 0;  // main cutting edge T5-T4, px
+    double EdgeDirX = 0;    // (T4.x - T5.x) / EdgeLength
+    double EdgeDirY = 0;    // (T5.y - T4.y) / EdgeLength
+    double SinApproach = 0; // sin of the approach angle
+    double ForceOffset = 0; // from T4 along the main edge to where the forces act, px
 
     std::array<TPoint, ToolCorners> ToolPoint{};
 
-    // Rings from the current RingAngle (callers set it to -0.15 first).
+    // Rings from the current RingAngle (callers set it to RingStartAngle first).
     void BuildStockRings();
-    // Restarts at -0.15; reads StockShade, so runs after BuildStockRings.
+    // Restarts at RingStartAngle; reads StockShade, so runs after BuildStockRings.
     void BuildTurnedRings();
     // T1 ... T12 from T0 = (ToolX, ToolY) and the angles.
     void BuildToolOutline(const ToolAngles& angles);

@@ -2,6 +2,7 @@
 
 #include "platform/Convert.h"
 #include "platform/Numeric.h"
+#include "sim/InputTable.h"
 
 namespace otpor {
 
@@ -27,9 +28,9 @@ InputResponse SpinEdit1Change(SimulationState& s, std::string_view text, const F
     CuttingInputs& in = s.Inputs;
     SceneGeometry& g = s.Scene;
     InputResponse r;
-    in.DepthOfCut = v / 10.0;
+    in.DepthOfCut = InUnit(Row(InputId::Depth), v);
     r.Edit1Text = FloatToStr(in.DepthOfCut, fmt.DecimalSeparator);
-    in.DepthPx = in.DepthOfCut * 5;
+    in.DepthPx = in.DepthOfCut * DepthPxPerMm;
     g.TurnedRadius = g.StockRadius - in.DepthPx;
     g.ShoulderWidth = SceneGeometry::ShoulderWidthFor(in.ApproachAngle, in.DepthPx);
     g.PlaceShoulder();
@@ -52,7 +53,7 @@ InputResponse SpinEdit2Change(SimulationState& s, std::string_view text)
     g.PlaceTool();
     g.BuildToolOutline(in.Angles());
     g.MeasureCuttingEdge(in.ApproachAngle, in.DepthPx);
-    in.ApproachRad = in.ApproachAngle * Pi / 180;
+    in.ApproachRad = DegToRad(in.ApproachAngle);
     return {};
 }
 
@@ -61,8 +62,8 @@ InputResponse SpinEdit3Change(SimulationState& s, std::string_view text)
     const int v = StrToInt(text);
     CuttingInputs& in = s.Inputs;
     in.RakeAngle = v;
-    in.RakeRad = v * Pi / 180;
-    in.RakeFactor = 1 - v * 0.01;
+    in.RakeRad = DegToRad(v);
+    in.RakeFactor = RakeFactorFor(v);
     return RebuildToolAndRedraw(s);
 }
 
@@ -71,7 +72,7 @@ InputResponse SpinEdit4Change(SimulationState& s, std::string_view text)
     const int v = StrToInt(text);
     CuttingInputs& in = s.Inputs;
     in.AuxApproachAngle = v;
-    in.AuxApproachRad = Pi * in.AuxApproachAngle / 180;
+    in.AuxApproachRad = DegToRad(in.AuxApproachAngle);
     return RebuildToolAndRedraw(s);
 }
 
@@ -80,14 +81,14 @@ InputResponse SpinEdit5Change(SimulationState& s, std::string_view text)
     const int v = StrToInt(text);
     CuttingInputs& in = s.Inputs;
     in.InclinationAngle = v;
-    in.InclinationRad = v * Pi / 180;
+    in.InclinationRad = DegToRad(v);
     return RebuildToolAndRedraw(s);
 }
 
 InputResponse SpinEdit6Change(SimulationState& s, std::string_view text, const FormatSettings& fmt)
 {
     const int v = StrToInt(text);
-    s.Inputs.Feed = v / 100.0;
+    s.Inputs.Feed = InUnit(Row(InputId::Feed), v);
     InputResponse r;
     r.Edit2Text = FloatToStr(s.Inputs.Feed, fmt.DecimalSeparator);
     return r;

@@ -11,7 +11,6 @@ namespace otpor {
 
 namespace {
 
-constexpr double RingStartAngle = -0.15;
 constexpr double F1ArrowScale = 0.8; // F1 is drawn at 0.8 px per newton
 
 // An arrow length within the scene's pixel bound, so that the force diagram's
@@ -109,12 +108,7 @@ void ProcessTick(SimulationState& s, ProcessEffects& fx)
 void ResetProcess(SimulationState& s, ProcessEffects& fx)
 {
     SceneGeometry& g = s.Scene;
-    g.AngleStep = 0.1125;
-    g.StockRadius = 70;
-    s.SampleStep = 0.3;
-    g.RingAngle = RingStartAngle;
-    g.ShoulderCentreX = 340;
-    g.ShoulderCentreY = 210;
+    StartPass(s);
     g.SizeEndFace();
     g.PlaceShoulder();
     g.PlaceTool();

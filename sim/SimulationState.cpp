@@ -1,9 +1,31 @@
 #include "sim/SimulationState.h"
 
 #include "platform/Numeric.h"
+#include "sim/InputTable.h"
 #include "sim/MaterialTables.h"
 
 namespace otpor {
+
+namespace {
+
+// The start of a pass, put back by "Polazno stanje".
+constexpr double StartAngleStep = 0.1125; // rad between ring points
+constexpr double StartStockRadius = 70;   // px
+constexpr double StartSampleStep = 0.3;   // mm per tick
+constexpr double StartShoulderCentreX = 340, StartShoulderCentreY = 210;
+
+} // namespace
+
+void StartPass(SimulationState& s)
+{
+    SceneGeometry& g = s.Scene;
+    g.AngleStep = StartAngleStep;
+    g.StockRadius = StartStockRadius;
+    s.SampleStep = StartSampleStep;
+    g.RingAngle = RingStartAngle;
+    g.ShoulderCentreX = StartShoulderCentreX;
+    g.ShoulderCentreY = StartShoulderCentreY;
+}
 
 void FormCreate(SimulationState& s)
 {
@@ -11,36 +33,35 @@ void FormCreate(SimulationState& s)
     CuttingInputs& in = s.Inputs;
     SceneGeometry& g = s.Scene;
 
-    g.AngleStep = 0.1125;
-    g.StockRadius = 70;
-    in.DepthPx = 1.0;
-    s.SampleStep = 0.3;
+    // The inputs take their controls' start values; the pass starts where
+    // "Polazno stanje" starts it.
+    StartPass(s);
+    in.DepthPx = StartValue(InputId::Depth) * DepthPxPerMm;
     g.EdgeTilt = 0;
-    g.EdgeReach = 56;
-    in.Feed = 0.17;
-    g.RingAngle = -0.15;
+    g.EdgeReach = StraightEdgeReach;
+    in.Feed = StartValue(InputId::Feed);
     g.TurnedRadius = g.StockRadius - in.DepthPx;
     g.FarCentre = {80, 80};
     g.EndCentre = {360, 220};
-    in.ApproachAngle = 45;
-    in.AuxApproachAngle = 45.0;
-    in.RakeAngle = 15;
+    in.ApproachAngle = Row(InputId::Approach).Value;
+    in.AuxApproachAngle = StartValue(InputId::AuxApproach);
+    in.RakeAngle = Row(InputId::Rake).Value;
     g.FixedToolAngle = 15;
-    in.InclinationAngle = 0;
+    in.InclinationAngle = Row(InputId::Inclination).Value;
     s.F1Length = 60;
     s.F2Length = 40;
     g.SinApproach = 1.0;
-    in.ApproachRad = 45 * Pi / 180;
-    in.AuxApproachRad = Pi * 45.0 / 180;
-    in.RakeRad = 15 * Pi / 180;
-    in.InclinationRad = 0;
-    in.DepthOfCut = 0.2;
-    in.DisplayScale = 1.0;
-    in.RakeFactor = 0.85;
-    g.ShoulderCentreX = 340;
-    g.ShoulderCentreY = 210;
+    in.ApproachRad = DegToRad(in.ApproachAngle);
+    in.AuxApproachRad = DegToRad(in.AuxApproachAngle);
+    in.RakeRad = DegToRad(in.RakeAngle);
+    in.InclinationRad = DegToRad(in.InclinationAngle);
+    in.DepthOfCut = StartValue(InputId::Depth);
+    in.DisplayScale = StartValue(InputId::DisplayScale);
+    in.RakeFactor = RakeFactorFor(in.RakeAngle);
     g.ToolOffsetX = 104;
     g.ToolOffsetY = 18;
+    // Set as they stand, not by PlaceTool: a reset with the same inputs puts
+    // the tool 4 px lower.
     g.ToolX = 179;
     g.ToolY = 252;
     s.F3Length = 30;
@@ -48,7 +69,7 @@ void FormCreate(SimulationState& s)
     // agree at the start angle of 45 degrees.
     g.InnerCentreX = Round(g.ShoulderCentreX + in.DepthPx);
     g.InnerCentreY = Round(in.DepthPx / 2 + g.ShoulderCentreY);
-    in.CuttingSpeed = 50.0;
+    in.CuttingSpeed = StartValue(InputId::Speed);
     g.SizeEndFace();
     LayOutOscillogram(s);
     g.BuildStockRings();

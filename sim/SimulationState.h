@@ -11,26 +11,37 @@
 
 namespace otpor {
 
-// The inputs of the main window, in the units the force model takes.
+// The depth of cut in the animation: 5 px per mm.
+inline constexpr double DepthPxPerMm = 5;
+
+// The correction of the main force for the rake angle (degrees).
+inline double RakeFactorFor(int rakeAngle)
+{
+    return 1 - rakeAngle * 0.01;
+}
+
+// The inputs of the main window, in the units the force model takes. Their
+// start values are the controls' (sim/InputTable.h), set by FormCreate.
 struct CuttingInputs {
-    double DepthOfCut = 0.2;        // a, mm (SpinEdit1 / 10)
-    double DepthPx = 1.0;           // DepthOfCut x 5: the depth in the animation, px
-    double Feed = 0.17;             // s, mm per revolution (SpinEdit6 / 100)
-    double CuttingSpeed = 50;       // v, m/min
-    int ApproachAngle = 45;         // degrees
-    int RakeAngle = 15;             // degrees
-    int InclinationAngle = 0;       // degrees
-    double AuxApproachAngle = 45.0; // degrees
-    double ApproachRad = 45 * 3.1415 / 180;
-    double AuxApproachRad = 3.1415 * 45.0 / 180;
-    double RakeRad = 15 * 3.1415 / 180;
+    double DepthOfCut = 0;       // a, mm (SpinEdit1 / 10)
+    double DepthPx = 0;          // DepthOfCut x DepthPxPerMm: the depth in the animation, px
+    double Feed = 0;             // s, mm per revolution (SpinEdit6 / 100)
+    double CuttingSpeed = 0;     // v, m/min
+    int ApproachAngle = 0;       // degrees
+    int RakeAngle = 0;           // degrees
+    int InclinationAngle = 0;    // degrees
+    double AuxApproachAngle = 0; // degrees
+    double ApproachRad = 0;
+    double AuxApproachRad = 0;
+    double RakeRad = 0;
     double InclinationRad = 0;
-    double RakeFactor = 0.85; // 1 - RakeAngle x 0.01
-    int WorkMaterial = 0;     // 0 = none chosen, else row 1 ... 10
-    int ToolMaterial = 0;     // 0 = none chosen, else row 1 ... 8
-    double DisplayScale = 1;  // divisor of the arrow lengths
+    double RakeFactor = 0;   // RakeFactorFor(RakeAngle)
+    int WorkMaterial = 0;    // 0 = none chosen, else row 1 ... 10
+    int ToolMaterial = 0;    // 0 = none chosen, else row 1 ... 8
+    double DisplayScale = 0; // divisor of the arrow lengths
 
     ToolAngles Angles() const { return {ApproachAngle, RakeAngle, InclinationAngle, AuxApproachAngle}; }
+    friend bool operator==(const CuttingInputs&, const CuttingInputs&) = default;
 };
 
 // Loaded by an accepted "Proces"; all 0 before the first.
@@ -68,18 +79,24 @@ struct SimulationState {
     MaterialCoefficients Coefficients;
     ForceResults Forces;
     OscillogramBuffers Osc;
-    double SampleStep = 0.3; // mm between two samples, one per tick
-    int F1Length = 60;       // arrow lengths in the animation, px
-    int F2Length = 40;
-    int F3Length = 30;
+    double SampleStep = 0; // mm between two samples, one per tick
+    int F1Length = 0;      // arrow lengths in the animation, px
+    int F2Length = 0;
+    int F3Length = 0;
     SceneGeometry Scene;
 
     ArrowLengths Arrows() const { return {F1Length, F2Length, F3Length}; }
 };
 
-// The start values, as the main window's creation sets them, with the
-// oscillogram positions laid out and the scene built (not drawn).
+// The one writer of the start values, in the order of the main window's
+// creation: every field is set from nothing, the oscillogram positions are
+// laid out and the scene is built (not drawn). Until then the state holds
+// zeros.
 void FormCreate(SimulationState& s);
+
+// What "Polazno stanje" puts back of the start values: the ring step, the
+// stock radius, the sample step, the ring start angle and the shoulder.
+void StartPass(SimulationState& s);
 
 // OscX[k] := (k - 334) x SampleStep; the force histories 0.
 void LayOutOscillogram(SimulationState& s);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -14,8 +15,9 @@ namespace otpor::qt {
 // to the hook that tests install).
 void ReportException(std::exception_ptr error) noexcept;
 
-// Replaces the error box (tests record the messages); empty restores it.
-void SetErrorReportHook(void (*hook)(const std::string& message));
+// Replaces the error box (tests record the messages); an empty function
+// restores it.
+void SetErrorReportHook(std::function<void(const std::string& message)> hook);
 
 // Runs f; a failure is reported and swallowed. Returns whether f completed.
 template <class F> bool Guarded(F&& f) noexcept

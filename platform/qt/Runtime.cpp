@@ -1,7 +1,5 @@
 #include "platform/qt/Runtime.h"
 
-#include "platform/qt/ErrorReport.h"
-
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -19,8 +17,6 @@ std::function<void()>& BeepHook()
     static std::function<void()> hook;
     return hook;
 }
-
-void (*errorHook)(const std::string&) = nullptr;
 
 // A box centred on the primary screen rather than on its parent.
 void ShowCenteredBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
@@ -67,31 +63,6 @@ void ShowWarningBox(const QString& text)
 void ShowErrorBox(const QString& text)
 {
     ShowCenteredBox(QMessageBox::Critical, QApplication::applicationName(), text);
-}
-
-void SetErrorReportHook(void (*hook)(const std::string&))
-{
-    errorHook = hook;
-}
-
-void ReportException(std::exception_ptr error) noexcept
-{
-    std::string message;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        message = e.what();
-    } catch (...) {
-        message = "Unknown error";
-    }
-    try {
-        if (errorHook)
-            errorHook(message);
-        else
-            ShowErrorBox(QString::fromStdString(message));
-    } catch (...) {
-        // Nothing sensible is left to do if the report itself fails.
-    }
 }
 
 void RegisterFallbackFonts()

@@ -5,6 +5,7 @@
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
+#include "sim/InputTable.h"
 #include "widgets/Spin.h"
 
 #include <QApplication>
@@ -123,6 +124,33 @@ TEST_F(MainWindow, RightAfterStartShowsThePromptsAndAnEmptyChart)
     // The picture shows the tool's rake face, without arrows.
     EXPECT_EQ(QColor(form->Image1->Canvas().Image().pixel(240, 245)), QColor(215, 215, 220));
     EXPECT_TRUE(errors.empty());
+}
+
+// The window's nine controls are the input table's rows, which the calculator
+// reads too: a range, step, start value or label written into the window
+// instead would part the two.
+TEST_F(MainWindow, SpinControlsAndTheirLabelsComeFromTheInputTable)
+{
+    QStringList labels;
+    for (const QLabel* label : form->findChildren<QLabel*>())
+        labels << label->text();
+    for (const InputRow& row : InputRows) {
+        SCOPED_TRACE(std::string(row.Control));
+        const auto* spin = form->findChild<TSpinEdit*>(QString::fromStdString(std::string(row.Control)));
+        ASSERT_NE(spin, nullptr);
+        EXPECT_EQ(spin->MinValue(), row.MinValue);
+        EXPECT_EQ(spin->MaxValue(), row.MaxValue);
+        EXPECT_EQ(spin->Increment(), row.Increment);
+        EXPECT_EQ(spin->Value(), row.Value);
+        for (const QString& line : QString::fromStdString(LabelText(row)).split(QLatin1Char('\n')))
+            EXPECT_TRUE(labels.contains(line)) << line.toStdString();
+        if (!row.ValueField.empty()) {
+            const auto* field = form->findChild<QLineEdit*>(QString::fromStdString(std::string(row.ValueField)));
+            ASSERT_NE(field, nullptr);
+            EXPECT_EQ(field->text().toStdString(), ValueFieldStartText(row));
+        }
+    }
+    EXPECT_EQ(Chart().LeftAxis.Maximum(), Row(InputId::ForceMaximum).Value);
 }
 
 TEST_F(MainWindow, ProcessWithAMaterialMissingWarnsAndKeepsTimerOff)

@@ -68,9 +68,9 @@ TEST(NumericInput, RangesStepsAndDefaultsAreTheWindowsControls)
         SCOPED_TRACE(c.Name);
         const NumericInput& input = Input(c.Name);
         EXPECT_EQ(DescribeRange(input), c.Range);
-        EXPECT_EQ(FormatControlValue(input, input.Default), c.Default);
-        EXPECT_EQ(Refusal(c.Name, FormatControlValue(input, input.Min)), "");
-        EXPECT_EQ(Refusal(c.Name, FormatControlValue(input, input.Max)), "");
+        EXPECT_EQ(FormatControlValue(input, input.Control().Value), c.Default);
+        EXPECT_EQ(Refusal(c.Name, FormatControlValue(input, input.Control().MinValue)), "");
+        EXPECT_EQ(Refusal(c.Name, FormatControlValue(input, input.Control().MaxValue)), "");
     }
 }
 

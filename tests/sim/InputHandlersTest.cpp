@@ -1,5 +1,6 @@
 #include "sim/InputHandlers.h"
 #include "platform/Errors.h"
+#include "sim/InputTable.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,23 @@ TEST_F(Inputs, StartStateMatchesTheControls)
     EXPECT_EQ(s.Osc.OscX[334], 0);
     EXPECT_EQ(s.Scene.ShoulderWidth, 0);
     EXPECT_EQ(s.Scene.ForceOffset, 0);
+}
+
+// The state starts as the controls do: each control's handler, run on the
+// control's start value, finds every input already there and writes the text
+// its value field starts with.
+TEST_F(Inputs, HandlersOnTheControlsStartValuesChangeNoInput)
+{
+    const CuttingInputs start = s.Inputs;
+    for (const InputRow& row : InputRows) {
+        SCOPED_TRACE(std::string(row.Control));
+        const InputResponse r = row.Change(s, std::to_string(row.Value), Comma);
+        const std::optional<std::string> shown = row.ValueField == "Edit1" ? r.Edit1Text : r.Edit2Text;
+        if (!row.ValueField.empty()) {
+            EXPECT_EQ(shown, ValueFieldStartText(row));
+        }
+        EXPECT_TRUE(s.Inputs == start);
+    }
 }
 
 TEST_F(Inputs, DepthOfCutIsShownInMillimetres)
