@@ -7,6 +7,7 @@
 #include "chart/qt/TChartWidget.h"
 #include "platform/Convert.h"
 #include "sim/ForceModel.h"
+#include "sim/InputTable.h"
 #include "widgets/Spin.h"
 
 #include <QAbstractItemView>
@@ -29,43 +30,14 @@ namespace {
 constexpr int ForceDecimals = 2; // N, as the calculator prints them
 constexpr int PowerDecimals = 4; // kW
 
-const char* const Degrees = "stepeni";
-
-// The nine inputs as a screen reader says them: the label, then the unit.
-// SpinEdit1 and SpinEdit6 hide their number; they say the converted value.
-struct SpokenInput {
-    TSpinEdit* TForm1::*Field;
-    const char* Label;
-    const char* Unit; // empty: none
-    double CuttingInputs::*Shown = nullptr;
-};
-
-const SpokenInput SpokenInputs[] = {
-    {&TForm1::SpinEdit2, "Napadni ugao", Degrees},
-    {&TForm1::SpinEdit3, "Grudni ugao", Degrees},
-    {&TForm1::SpinEdit5, "Ugao nagiba sečiva", Degrees},
-    {&TForm1::SpinEdit4, "Pomoćni napadni ugao", Degrees},
-    {&TForm1::SpinEdit1, "Dubina rezanja", "mm", &CuttingInputs::DepthOfCut},
-    {&TForm1::SpinEdit6, "Korak", "mm/o", &CuttingInputs::Feed},
-    {&TForm1::SpinEdit7, "Brzina rezanja", "m/min"},
-    {&TForm1::SpinEdit8, "Maksimalna sila", "N"},
-    {&TForm1::SpinEdit9, "Razmera prikaza u prozoru animacije", ""},
-};
-
-// The raised degree marks after the angle labels.
-const char* const DegreeMarks[] = {"Label9", "Label11", "Label14", "Label15"};
-
-QString SpokenName(const SpokenInput& input)
+QString Text(std::string_view s)
 {
-    QString name = QString::fromUtf8(input.Label);
-    if (*input.Unit)
-        name += QStringLiteral(", ") + QString::fromUtf8(input.Unit);
-    return name;
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// Until the spin field takes a value text of its own.
 void SetSpokenValue(TSpinEdit& spin, const QString& text)
 {
-    // PENDING-SPIN: spin.SetAccessibleValueText(text);
     spin.setProperty("spokenValue", text);
 }
 
@@ -180,8 +152,10 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
     connect(form.SpinEdit7, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     connect(form.SpinEdit8, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     form.Chart1->installEventFilter(this);
-    for (TSpinEdit* spin : {form.SpinEdit1, form.SpinEdit6})
-        connect(spin, &QLineEdit::textChanged, this, [this] { UpdateSpokenValues(); });
+    for (const InputRow& row : InputRows)
+        if (!row.ValueField.empty())
+            connect(form.findChild<TSpinEdit*>(Text(row.Control)), &QLineEdit::textChanged, this,
+                    [this] { UpdateSpokenValues(); });
     for (QComboBox* list : {form.ComboBox1, form.ComboBox2})
         connect(list, &QComboBox::activated, this, [this] { UpdateChosenMaterials(); });
 
@@ -194,14 +168,17 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
 
 void TFormAccessibility::NameControls()
 {
-    for (const SpokenInput& input : SpokenInputs)
-        (form_.*input.Field)->setAccessibleName(SpokenName(input));
-    // The two fields beside the hidden numbers show those numbers converted.
-    form_.Edit1->setAccessibleName(form_.SpinEdit1->accessibleName());
-    form_.Edit2->setAccessibleName(form_.SpinEdit6->accessibleName());
-    for (const char* mark : DegreeMarks)
-        if (auto* label = form_.findChild<QLabel*>(QLatin1String(mark)))
-            label->setAccessibleName(QString::fromUtf8(Degrees));
+    for (const InputRow& row : InputRows) {
+        const QString name = Text(InputName(row));
+        form_.findChild<TSpinEdit*>(Text(row.Control))->setAccessibleName(name);
+        // The field beside a hidden number shows that number converted.
+        if (!row.ValueField.empty())
+            form_.findChild<QLineEdit*>(Text(row.ValueField))->setAccessibleName(name);
+    }
+    // The raised degree marks are not read as the letter they are written with.
+    for (QLabel* label : form_.findChildren<QLabel*>())
+        if (label->text() == Text(DegreeMark))
+            label->setAccessibleName(Text(DegreeWord));
 
     // Each list is named by its prompt, which the form has just set.
     for (QComboBox* list : {form_.ComboBox1, form_.ComboBox2}) {
@@ -227,12 +204,14 @@ void TFormAccessibility::NameControls()
 
 void TFormAccessibility::UpdateSpokenValues()
 {
-    const CuttingInputs& in = form_.State().Inputs;
-    for (const SpokenInput& input : SpokenInputs)
-        if (input.Shown)
-            SetSpokenValue(*(form_.*input.Field),
-                           QString::fromStdString(FloatToStr(in.*input.Shown, format_.DecimalSeparator)) +
-                               QStringLiteral(" ") + QString::fromUtf8(input.Unit));
+    // A field whose number is hidden says its value in the input's unit.
+    for (const InputRow& row : InputRows)
+        if (!row.ValueField.empty()) {
+            TSpinEdit* spin = form_.findChild<TSpinEdit*>(Text(row.Control));
+            SetSpokenValue(*spin, QString::fromStdString(
+                                      FloatToStr(InUnit(row, spin->Value()), format_.DecimalSeparator)) +
+                                      QStringLiteral(" ") + Text(row.Unit));
+        }
 }
 
 void TFormAccessibility::UpdateChosenMaterials()
