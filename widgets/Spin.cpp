@@ -1,8 +1,9 @@
 #include "widgets/Spin.h"
 
-#include "platform/Convert.h"
 #include "platform/qt/ErrorReport.h"
+#include "widgets/SpinAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -15,8 +16,6 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
-#include <climits>
-#include <utility>
 
 namespace otpor {
 
@@ -92,14 +91,14 @@ void TTimerSpeedButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QStyleOptionButton option;
     option.initFrom(this);
-    option.state |= down_ ? QStyle::State_Sunken : QStyle::State_Raised;
+    option.state |= Down() ? QStyle::State_Sunken : QStyle::State_Raised;
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
     if (glyph_.isNull())
         return;
     const QPixmap glyph =
         isEnabled() ? glyph_ : style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
     // A pressed face shows its glyph one pixel down and to the right.
-    const int shift = down_ ? 1 : 0;
+    const int shift = Down() ? 1 : 0;
     painter.drawPixmap((width() - glyph.width()) / 2 + shift, (height() - glyph.height()) / 2 + shift, glyph);
 }
 
@@ -110,8 +109,8 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
         return;
     }
     qt::Guarded([this] {
-        pressed_ = true;
-        SetDown(true);
+        const RepeatButtonResult result = repeat_.Press();
+        update();
         if (OnPress)
             OnPress();
         if (!repeatTimer_) {
@@ -120,16 +119,16 @@ void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
             repeatTimer_->setTimerType(Qt::PreciseTimer);
             connect(repeatTimer_, &QTimer::timeout, this, [this] { TimerExpired(); });
         }
-        repeatTimer_->setInterval(RepeatDelay);
-        repeatTimer_->start();
+        Apply(result);
     });
 }
 
 void TTimerSpeedButton::mouseMoveEvent(QMouseEvent* event)
 {
-    // Off the button the face is raised and the repeats pause; back on, they go on.
-    if (pressed_)
-        SetDown(rect().contains(event->position().toPoint()));
+    const bool wasDown = Down();
+    repeat_.Move(rect().contains(event->position().toPoint()));
+    if (Down() != wasDown)
+        update();
 }
 
 void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event)
@@ -138,12 +137,14 @@ void TTimerSpeedButton::mouseReleaseEvent(QMouseEvent* event)
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    if (!pressed_)
+    if (!repeat_.Held())
         return;
-    EndPress();
     // The bottom row just below the button still counts as over it.
     const QPoint p = event->position().toPoint();
-    if (p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height())
+    const bool over = p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
+    const bool click = Apply(repeat_.Release(over));
+    update();
+    if (click)
         qt::Guarded([this] { Click(); });
 }
 
@@ -162,8 +163,7 @@ void TTimerSpeedButton::changeEvent(QEvent* event)
 
 void TTimerSpeedButton::TimerExpired()
 {
-    repeatTimer_->setInterval(RepeatInterval);
-    if (!down_ || !pressed_)
+    if (!Apply(repeat_.Timer()))
         return;
     try {
         Click();
@@ -176,20 +176,22 @@ void TTimerSpeedButton::TimerExpired()
     }
 }
 
-void TTimerSpeedButton::SetDown(bool down)
+bool TTimerSpeedButton::Apply(const RepeatButtonResult& result)
 {
-    if (down == down_)
-        return;
-    down_ = down;
-    update();
+    if (repeatTimer_ && result.StopTimer)
+        repeatTimer_->stop();
+    // A running timer takes the new interval from now on.
+    if (repeatTimer_ && result.ArmTimer > 0)
+        repeatTimer_->start(result.ArmTimer);
+    return result.Click;
 }
 
 void TTimerSpeedButton::EndPress()
 {
-    pressed_ = false;
-    if (repeatTimer_)
-        repeatTimer_->stop();
-    SetDown(false);
+    const bool wasDown = Down();
+    Apply(repeat_.Cancel());
+    if (wasDown)
+        update();
 }
 
 void TTimerSpeedButton::Click()
@@ -239,58 +241,75 @@ void TSpinButton::TakeFocus()
 // --- TSpinEdit --------------------------------------------------------------------
 
 TSpinEdit::TSpinEdit(QWidget* parent, const FormatSettings& format)
-    : QLineEdit(parent), button_(new TSpinButton(this)),
-      decimalSeparator_(QString::fromStdString(format.DecimalSeparator))
+    : QLineEdit(parent), model_(format.DecimalSeparator), button_(new TSpinButton(this))
 {
-    setText(QStringLiteral("0"));
+    static const bool accessible = (QAccessible::installFactory(&SpinEditAccessibleFactory), true);
+    (void)accessible;
+    setText(QString::fromStdString(model_.Text()));
     button_->FocusControl = this;
     button_->OnUpClick = [this] { StepUp(); };
     button_->OnDownClick = [this] { StepDown(); };
     ApplyEditability();
-    connect(this, &QLineEdit::textChanged, this, [this] { Change(); });
+    connect(this, &QLineEdit::textChanged, this, [this] { TextChanged(); });
     setMinimumHeight(MinHeight());
     UpdateLayout();
 }
 
-int TSpinEdit::Value() const
-{
-    return TryStrToInt(text().toStdString()).value_or(minValue_);
-}
-
 void TSpinEdit::SetValue(int value)
 {
-    const QString newText = QString::number(CheckValue(value));
-    if (newText == text())
-        return;
-    std::exception_ptr failure;
-    std::exception_ptr* const outer = std::exchange(changeFailure_, &failure);
-    setText(newText);
-    changeFailure_ = outer;
-    if (failure)
-        std::rethrow_exception(failure);
+    Apply(model_.SetValue(value));
 }
 
-int TSpinEdit::CheckValue(int value) const
+void TSpinEdit::Apply(const SpinEffects& effects)
 {
-    // Equal limits, both 0 by default, mean no limits at all.
-    if (maxValue_ != minValue_) {
-        if (value < minValue_)
-            return minValue_;
-        if (value > maxValue_)
-            return maxValue_;
+    // The model already holds the new text, so the edit's textChanged that
+    // follows reports no second change.
+    if (effects.TextSet)
+        setText(QString::fromStdString(effects.NewText));
+    if (effects.Beep)
+        qt::Beep();
+    if (effects.SelectAll)
+        selectAll();
+    if (effects.Changed && OnChange)
+        OnChange(this);
+}
+
+void TSpinEdit::TextChanged()
+{
+    const SpinEffects effects = model_.OnTextEdited(text().toStdString());
+    if (accessibleValueText_.isEmpty() && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
     }
-    return value;
+    if (!effects.Changed || !OnChange)
+        return;
+    try {
+        OnChange(this);
+    } catch (...) {
+        qt::ReportException(std::current_exception());
+    }
+}
+
+void TSpinEdit::SetAccessibleValueText(const QString& text)
+{
+    if (text == accessibleValueText_)
+        return;
+    accessibleValueText_ = text;
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent event(this, Value());
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TSpinEdit::SetEditorEnabled(bool enabled)
 {
-    editorEnabled_ = enabled;
+    model_.SetEditorEnabled(enabled);
     ApplyEditability();
 }
 
 void TSpinEdit::SetReadOnly(bool readOnly)
 {
-    readOnly_ = readOnly;
+    model_.SetReadOnly(readOnly);
     ApplyEditability();
 }
 
@@ -302,22 +321,11 @@ void TSpinEdit::SetCtl3D(bool on)
 
 void TSpinEdit::StepUp()
 {
-    Step(increment_);
+    Apply(model_.OnStepUp());
 }
 void TSpinEdit::StepDown()
 {
-    Step(-static_cast<long long>(increment_));
-}
-
-void TSpinEdit::Step(long long delta)
-{
-    if (readOnly_) {
-        qt::Beep();
-        return;
-    }
-    // Beyond the 32-bit range (possible without limits) the value stops at its end.
-    const long long next = std::clamp<long long>(Value() + delta, INT_MIN, INT_MAX);
-    SetValue(static_cast<int>(next));
+    Apply(model_.OnStepDown());
 }
 
 int TSpinEdit::MinHeight() const
@@ -327,20 +335,6 @@ int TSpinEdit::MinHeight() const
     return fieldHeight + std::min(systemHeight, fieldHeight) / 4 + 4 * SystemBorderHeight + 2;
 }
 
-void TSpinEdit::Change()
-{
-    if (initDepth_ > 0 || !OnChange)
-        return;
-    try {
-        OnChange(this);
-    } catch (...) {
-        if (changeFailure_)
-            *changeFailure_ = std::current_exception();
-        else
-            qt::ReportException(std::current_exception());
-    }
-}
-
 void TSpinEdit::keyPressEvent(QKeyEvent* event)
 {
     qt::Guarded([&] { KeyPress(event); });
@@ -348,50 +342,35 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event)
 
 void TSpinEdit::KeyPress(QKeyEvent* event)
 {
+    SpinEffects effects;
     switch (event->key()) {
     case Qt::Key_Up:
-        StepUp();
-        QLineEdit::keyPressEvent(event);
-        return;
+        effects = model_.OnArrowKey(SpinButton::Up);
+        break;
     case Qt::Key_Down:
-        StepDown();
-        QLineEdit::keyPressEvent(event);
-        return;
+        effects = model_.OnArrowKey(SpinButton::Down);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        event->accept();
-        qt::Beep();
-        return;
-    default:
+        effects = model_.OnKeyChar("\r");
         break;
+    default: {
+        // Control and Control+Shift make shortcuts (select all, copy, paste...),
+        // not characters; Control+Alt is AltGr and types.
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        const bool shortcut =
+            modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+        if (shortcut) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        effects = model_.OnKeyChar(event->text().toStdString());
     }
-    // Control and Control+Shift make shortcuts (select all, copy, paste...),
-    // not characters; Control+Alt is AltGr and types.
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const bool shortcut =
-        modifiers == Qt::ControlModifier || modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
-    const QString typed = event->text();
-    if (!shortcut && typed != decimalSeparator_ &&
-        !std::all_of(typed.begin(), typed.end(), [this](QChar c) { return IsValidChar(c); })) {
-        event->accept();
-        qt::Beep();
-        return;
     }
-    // Typing is refused silently by the read-only edit when EditorEnabled is off.
-    QLineEdit::keyPressEvent(event);
-}
-
-bool TSpinEdit::IsValidChar(QChar c) const
-{
-    const char16_t code = c.unicode();
-    if ((code >= u'0' && code <= u'9') || code == u'+' || code == u'-')
-        return true;
-    if (decimalSeparator_.size() == 1 && c == decimalSeparator_.front())
-        return true;
-    // Backspace, Escape and the like are keys; so is Delete, whose text is DEL.
-    if (code < 32)
-        return code != u'\r';
-    return code == 127;
+    event->accept();
+    Apply(effects);
+    if (effects.PassKey)
+        QLineEdit::keyPressEvent(event);
 }
 
 void TSpinEdit::focusInEvent(QFocusEvent* event)
@@ -407,10 +386,10 @@ void TSpinEdit::focusInEvent(QFocusEvent* event)
         reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
     QFocusEvent entered(QEvent::FocusIn, tab ? Qt::OtherFocusReason : reason);
     QLineEdit::focusInEvent(&entered);
-    // A left press on the text comes next and puts the cursor where it was
-    // pressed, which clears this selection; a press on the buttons keeps it.
-    if (autoSelect_)
-        selectAll();
+    // A focus by the mouse may come from a press on the text or on a button;
+    // a press on the text comes next and puts the cursor where it was
+    // pressed, which clears this selection, while a press on a button keeps it.
+    qt::Guarded([this] { Apply(model_.OnEnter(false)); });
 }
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
@@ -418,13 +397,7 @@ void TSpinEdit::focusOutEvent(QFocusEvent* event)
     QLineEdit::focusOutEvent(event);
     if (event->reason() == Qt::PopupFocusReason)
         return;
-    // An out-of-range number becomes the nearer limit; a text that is no
-    // number reads as MinValue, lies within the limits and stays.
-    qt::Guarded([this] {
-        const int value = Value();
-        if (CheckValue(value) != value)
-            SetValue(value);
-    });
+    qt::Guarded([this] { Apply(model_.OnLeave()); });
 }
 
 void TSpinEdit::resizeEvent(QResizeEvent* event)
@@ -446,7 +419,7 @@ void TSpinEdit::ApplyEditability()
 {
     // The read-only edit refuses typing, pasting, cutting, undo and drops on
     // its own; steps change the text regardless and are refused by ReadOnly only.
-    setReadOnly(readOnly_ || !editorEnabled_);
+    setReadOnly(!model_.Editable());
     // Every character arrives as a key event, where it is filtered.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }

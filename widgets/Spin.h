@@ -9,17 +9,21 @@
 // cause, raises OnChange. Geometry is in pixels of the field.
 //
 // Three classes: TTimerSpeedButton (one arrow button with its auto-repeat),
-// TSpinButton (the pair) and TSpinEdit (the field that owns the pair).
+// TSpinButton (the pair) and TSpinEdit (the field that owns the pair). What
+// they do lives in the Qt-free RepeatButtonModel and SpinModel
+// (widgets/model/); these classes are their Qt front-end: events in, the
+// model's effects carried out on the widgets and timers.
 #pragma once
 
 #include "platform/FormatSettings.h"
 #include "platform/qt/Runtime.h"
+#include "widgets/model/RepeatButtonModel.h"
+#include "widgets/model/SpinModel.h"
 
 #include <QLineEdit>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
-#include <exception>
 #include <functional>
 
 class QTimer;
@@ -31,8 +35,8 @@ namespace otpor {
 // release over the button. Draws the toolkit's button face with a glyph.
 class TTimerSpeedButton : public QWidget {
 public:
-    static constexpr int RepeatDelay = 400;    // ms from the press to the first repeat
-    static constexpr int RepeatInterval = 100; // ms between later repeats
+    static constexpr int RepeatDelay = RepeatButtonModel::RepeatDelay;
+    static constexpr int RepeatInterval = RepeatButtonModel::RepeatInterval;
 
     explicit TTimerSpeedButton(QWidget* parent);
 
@@ -40,7 +44,7 @@ public:
     void SetGlyph(const QPixmap& glyph);
 
     // Drawn pressed: the mouse was pressed on it and is over it now.
-    bool Down() const { return down_; }
+    bool Down() const { return repeat_.Down(); }
     // The repeat timer, created at the first press (none before it).
     QTimer* RepeatTimer() const { return repeatTimer_; }
 
@@ -57,16 +61,16 @@ protected:
 
 private:
     void TimerExpired();
-    void SetDown(bool down);
+    // Carries out the timer part of a result; answers whether to click.
+    bool Apply(const RepeatButtonResult& result);
     // Ends the press without a further click: the button no longer holds the
-    // mouse (released elsewhere, hidden, disabled, or a click that failed).
+    // mouse (hidden, disabled, or a click that failed).
     void EndPress();
     void Click();
 
     QPixmap glyph_;
     QTimer* repeatTimer_ = nullptr;
-    bool down_ = false;
-    bool pressed_ = false; // the press that began on this button is still held
+    RepeatButtonModel repeat_;
 };
 
 // The up/down pair. Neither button takes the focus; a press gives it to
@@ -103,30 +107,33 @@ public:
     explicit TSpinEdit(QWidget* parent = nullptr, const FormatSettings& format = qt::SystemFormatSettings());
 
     // The text as a whole number; MinValue when it is not one. Never fails.
-    int Value() const;
+    int Value() const { return model_.Value(); }
     // Clamps (no limits when MinValue equals MaxValue) and sets the text if it
     // differs. Throws what an OnChange handler threw.
     void SetValue(int value);
 
-    int MinValue() const { return minValue_; }
-    void SetMinValue(int value) { minValue_ = value; }
-    int MaxValue() const { return maxValue_; }
-    void SetMaxValue(int value) { maxValue_ = value; }
-    int Increment() const { return increment_; }
-    void SetIncrement(int value) { increment_ = value; }
+    int MinValue() const { return model_.MinValue(); }
+    void SetMinValue(int value) { model_.SetMinValue(value); }
+    int MaxValue() const { return model_.MaxValue(); }
+    void SetMaxValue(int value) { model_.SetMaxValue(value); }
+    int Increment() const { return model_.Increment(); }
+    void SetIncrement(int value) { model_.SetIncrement(value); }
 
     // Typing, pasting and cutting allowed.
-    bool EditorEnabled() const { return editorEnabled_; }
+    bool EditorEnabled() const { return model_.EditorEnabled(); }
     void SetEditorEnabled(bool enabled);
     // Nothing can be typed, and steps are refused with a beep. (The edit's own
     // setReadOnly is how these two take effect; set them here, not there.)
-    bool ReadOnly() const { return readOnly_; }
+    bool ReadOnly() const { return model_.ReadOnly(); }
     void SetReadOnly(bool readOnly);
     // All text selected when the field is entered, except by a left press on its text.
-    bool AutoSelect() const { return autoSelect_; }
-    void SetAutoSelect(bool autoSelect) { autoSelect_ = autoSelect; }
+    bool AutoSelect() const { return model_.AutoSelect(); }
+    void SetAutoSelect(bool autoSelect) { model_.SetAutoSelect(autoSelect); }
     // The one character besides digits and signs that may be typed.
-    void SetDecimalSeparator(const QString& separator) { decimalSeparator_ = separator; }
+    void SetDecimalSeparator(const QString& separator)
+    {
+        model_.SetDecimalSeparator(separator.toStdString());
+    }
 
     // The 3D border (on by default); the button pair and text area follow it.
     bool Ctl3D() const { return hasFrame(); }
@@ -137,15 +144,22 @@ public:
     void StepDown();
 
     // While any BeginInit is open, text changes raise no OnChange.
-    void BeginInit() { ++initDepth_; }
-    void EndInit() { --initDepth_; }
+    void BeginInit() { model_.BeginInit(); }
+    void EndInit() { model_.EndInit(); }
 
     // The value as the limits allow it.
-    int CheckValue(int value) const;
+    int CheckValue(int value) const { return model_.CheckValue(value); }
     // The smallest height the field's font allows; a smaller one is raised to it.
     int MinHeight() const;
 
     TSpinButton* Button() const { return button_; }
+    const SpinModel& Model() const { return model_; }
+
+    // What a screen reader announces as the value; empty (the default) for
+    // the text itself. A window whose field hides its number keeps this
+    // current ("0,2 mm"). The accessible name is the widget's accessibleName.
+    const QString& AccessibleValueText() const { return accessibleValueText_; }
+    void SetAccessibleValueText(const QString& text);
 
     std::function<void(TSpinEdit*)> OnChange;
 
@@ -157,25 +171,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void Change();
-    void Step(long long delta);
+    // The editor's text changed, by any cause.
+    void TextChanged();
+    // Carries out the model's effects; throws what OnChange threw, so that a
+    // failure ends the step or clamp that caused it.
+    void Apply(const SpinEffects& effects);
     void KeyPress(QKeyEvent* event);
-    bool IsValidChar(QChar c) const;
     void ApplyEditability();
     void UpdateLayout();
 
+    SpinModel model_;
     TSpinButton* button_;
-    int minValue_ = 0;
-    int maxValue_ = 0;
-    int increment_ = 1;
-    bool editorEnabled_ = true;
-    bool readOnly_ = false;
-    bool autoSelect_ = true;
-    QString decimalSeparator_;
-    int initDepth_ = 0;
-    // Set while the control changes its own text, so that a failing OnChange
-    // ends the step or clamp that caused it instead of being reported there.
-    std::exception_ptr* changeFailure_ = nullptr;
+    QString accessibleValueText_;
 };
 
 // The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on

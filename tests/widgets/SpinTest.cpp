@@ -4,6 +4,7 @@
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QImage>
@@ -464,6 +465,43 @@ TEST_F(SpinEditTest, EnteringSelectsAllExceptByALeftPressOnTheText)
     edit->SetAutoSelect(false);
     edit->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(edit->selectedText(), "");
+}
+
+TEST_F(SpinEditTest, AScreenReaderHearsASpinButtonWithItsNameValueLimitsAndStep)
+{
+    TSpinEdit* angle = Make(41, 30, 90, 1, 45);
+    angle->setAccessibleName(QStringLiteral("Napadni ugao, stepeni"));
+    TSpinEdit* depth = Make(17, 2, 40, 1, 2);
+    depth->SetAccessibleValueText(QStringLiteral("0,2 mm"));
+    ShowActive();
+
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(angle);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->role(), QAccessible::SpinBox);
+    EXPECT_EQ(field->text(QAccessible::Name), "Napadni ugao, stepeni");
+    EXPECT_EQ(field->text(QAccessible::Value), "45");
+    EXPECT_TRUE(field->state().editable);
+    QAccessibleValueInterface* value = field->valueInterface();
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->currentValue().toInt(), 45);
+    EXPECT_EQ(value->minimumValue().toInt(), 30);
+    EXPECT_EQ(value->maximumValue().toInt(), 90);
+    EXPECT_EQ(value->minimumStepSize().toInt(), 1);
+    // Set through the reader: clamped, and the window hears of it.
+    value->setCurrentValue(100);
+    EXPECT_EQ(angle->text(), "90");
+    EXPECT_EQ(changes, Texts{"90"});
+    ASSERT_NE(field->textInterface(), nullptr);
+    EXPECT_EQ(field->textInterface()->text(0, field->textInterface()->characterCount()), "90");
+
+    // The hidden number says what its window shows for it.
+    QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(depth);
+    EXPECT_EQ(hidden->text(QAccessible::Value), "0,2 mm");
+    EXPECT_EQ(hidden->valueInterface()->currentValue().toInt(), 2);
+    EXPECT_EQ(hidden->textInterface(), nullptr);
+
+    angle->SetReadOnly(true);
+    EXPECT_TRUE(field->state().readOnly);
 }
 
 TEST_F(SpinEditTest, TheArrowsAreBlackTrianglesOnAGroundThatIsNotDrawn)

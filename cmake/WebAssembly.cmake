@@ -1,0 +1,15 @@
+# The page's build (configured by emcmake, see scripts/web): the Qt-free
+# layers compiled with Emscripten into one WebAssembly module, and the static
+# page in web/ beside it, in <build>/site.
+#
+# The layers raise and catch C++ exceptions (a bad text ends its handler with
+# the error report), so every object is built with exception support.
+add_compile_options(-fexceptions)
+add_link_options(-fexceptions)
+
+foreach(layer platform scene sim chart widgets/model)
+  add_subdirectory(${layer})
+endforeach()
+add_subdirectory(web)
+
+otpor_check_qt_free_layers()

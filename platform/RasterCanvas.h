@@ -1,0 +1,66 @@
+// A Canvas whose shapes are set pixel by pixel by the Rasterizer into a 32-bit
+// bitmap that the caller owns, without any window system: the part of a
+// picture canvas that is the same on every platform. What differs is left to
+// the derived canvas: the text (fonts belong to the platform) and, through
+// Pixels(), how the bitmap is reached.
+//
+// Pixel words are opaque: 0xFFRRGGBB (PixelOrder::Xrgb, a QImage's RGB32) or,
+// for a browser's image data, bytes R, G, B, A in memory (PixelOrder::Rgba).
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/Rasterizer.h"
+
+#include <cstdint>
+
+namespace otpor {
+
+enum class PixelOrder { Xrgb, Rgba };
+
+class RasterCanvas : public Canvas {
+public:
+    explicit RasterCanvas(PixelOrder order) : order_(order) {}
+
+    // The pixel word of a colour (system colours resolved).
+    std::uint32_t ToPixel(TColor c) const;
+
+    void Rectangle(int x1, int y1, int x2, int y2) override;
+    void FillRect(const TRect& r) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Polygon(std::span<const TPoint> points) override;
+    void Polyline(std::span<const TPoint> points) override;
+    void BandFill(int x, int y, int w, int h, TColor color) override;
+    void Bevel(const TRect& r, TColor topLeft, TColor bottomRight, int width) override;
+    void ClipRect(const TRect& r) override;
+    void RemoveClip() override;
+
+protected:
+    void DrawLine(TPoint from, TPoint to) override;
+
+    // The rasterizer on the bitmap, with the canvas's clip.
+    virtual qt::Rasterizer& Pixels() { return raster_; }
+    qt::Rasterizer& Raster() { return raster_; }
+    bool Clipped() const { return clipped_; }
+    const TRect& ClipRectangle() const { return clip_; }
+
+    // The top-left of the cell of a text of the size anchored at (x, y) by
+    // the current alignment.
+    void CellOrigin(std::int64_t x, std::int64_t y, int width, int height, std::int64_t& left,
+                    std::int64_t& top) const;
+    // Whether a box around (left, top) of the size, widened by slack, can
+    // touch the clip: keeps far-away anchors away from the text engines.
+    static bool NearClip(const TRect& clip, std::int64_t left, std::int64_t top, std::int64_t width,
+                         std::int64_t height, std::int64_t slack);
+
+private:
+    bool PenVisible() const;
+    qt::LineStyle CurrentLineStyle() const;
+    qt::RasterOp CurrentOp() const;
+
+    PixelOrder order_;
+    qt::Rasterizer raster_;
+    bool clipped_ = false;
+    TRect clip_;
+};
+
+} // namespace otpor

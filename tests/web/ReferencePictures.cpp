@@ -1,0 +1,69 @@
+// Writes the desktop program's two pictures after a fixed run, for the
+// browser test that compares the page's pictures with them: the main window
+// with the separators pinned to "," and ".", "C1633" and "P30" chosen,
+// "Proces" pressed and the timer's handler run a given number of times.
+// Usage: otpor-web-reference DIR TICKS; writes DIR/picture.ppm and
+// DIR/chart.ppm (binary PPM, RGB).
+#include "app/TImage.h"
+#include "app/Unit1.h"
+#include "chart/qt/TChartWidget.h"
+#include "platform/qt/Runtime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool WritePpm(const QImage& image, const std::string& path)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << image.width() << ' ' << image.height() << "\n255\n";
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            const char rgb[] = {static_cast<char>(qRed(p)), static_cast<char>(qGreen(p)),
+                                static_cast<char>(qBlue(p))};
+            out.write(rgb, sizeof rgb);
+        }
+    }
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s DIR TICKS\n", argv[0]);
+        return 2;
+    }
+    const std::string dir = argv[1];
+    const int ticks = std::atoi(argv[2]);
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    otpor::qt::RegisterFallbackFonts();
+    QDir().mkpath(QString::fromStdString(dir));
+
+    otpor::TForm1 form(otpor::FormatSettings{",", "."});
+    form.ComboBox1Change(0); // "C1633"
+    form.ComboBox2Change(0); // "P30"
+    form.Button2Click();
+    for (int i = 0; i < ticks; ++i)
+        form.Timer1Timer();
+    form.Button3Click();
+    // The chart draws its picture when it is painted.
+    form.Chart1->grab();
+    const QImage* chart = form.Chart1->Picture();
+    if (!chart)
+        return 1;
+    const bool ok =
+        WritePpm(form.Image1->Canvas().Image(), dir + "/picture.ppm") && WritePpm(*chart, dir + "/chart.ppm");
+    return ok ? 0 : 1;
+}
