@@ -35,12 +35,6 @@ QString Text(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Until the spin field takes a value text of its own.
-void SetSpokenValue(TSpinEdit& spin, const QString& text)
-{
-    spin.setProperty("spokenValue", text);
-}
-
 // A drop-down list with an edit field, named by its accessible name (Qt's own
 // interface names it by its current text on this platform, so the list's
 // purpose is lost); its value is the text in the field.
@@ -208,9 +202,9 @@ void TFormAccessibility::UpdateSpokenValues()
     for (const InputRow& row : InputRows)
         if (!row.ValueField.empty()) {
             TSpinEdit* spin = form_.findChild<TSpinEdit*>(Text(row.Control));
-            SetSpokenValue(*spin, QString::fromStdString(
-                                      FloatToStr(InUnit(row, spin->Value()), format_.DecimalSeparator)) +
-                                      QStringLiteral(" ") + Text(row.Unit));
+            spin->SetAccessibleValueText(
+                QString::fromStdString(FloatToStr(InUnit(row, spin->Value()), format_.DecimalSeparator)) +
+                QStringLiteral(" ") + Text(row.Unit));
         }
 }
 
