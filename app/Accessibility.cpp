@@ -198,13 +198,17 @@ void TFormAccessibility::NameControls()
 
 void TFormAccessibility::UpdateSpokenValues()
 {
-    // A field whose number is hidden says its value in the input's unit.
+    // A field whose number is hidden says its value in the input's unit. The
+    // description says it too: Qt's AT-SPI bridge (6.4) passes on a value
+    // only as a number, which would be the hidden one.
     for (const InputRow& row : InputRows)
         if (!row.ValueField.empty()) {
             TSpinEdit* spin = form_.findChild<TSpinEdit*>(Text(row.Control));
-            spin->SetAccessibleValueText(
+            const QString value =
                 QString::fromStdString(FloatToStr(InUnit(row, spin->Value()), format_.DecimalSeparator)) +
-                QStringLiteral(" ") + Text(row.Unit));
+                QStringLiteral(" ") + Text(row.Unit);
+            spin->SetAccessibleValueText(value);
+            spin->setAccessibleDescription(value);
         }
 }
 

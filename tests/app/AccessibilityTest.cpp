@@ -109,6 +109,7 @@ TEST_F(Accessibility, InputsAndListsSayTheirLabelsUnitsAndValues)
     }
     form->SpinEdit6->StepUp(); // the hidden number's value follows its steps
     EXPECT_EQ(Accessible(form->SpinEdit6)->text(QAccessible::Value), QStringLiteral("0,18 mm/o"));
+    EXPECT_EQ(Description(form->SpinEdit6), QStringLiteral("0,18 mm/o"));
     for (QLabel* label : form->findChildren<QLabel*>()) // the degree marks are not read as "o"
         EXPECT_NE(Name(label), QStringLiteral("o"));
 
