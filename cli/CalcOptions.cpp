@@ -92,8 +92,8 @@ std::string Notes()
                    "power F1 v / 60000 (kW). The table gives the forces to 2 decimals and the angle to 4; "
                    "CSV gives every result to 10 significant digits.") +
            Paragraph("Sweep",
-                     "--sweep NAME=FROM:TO:COUNT computes COUNT evenly spaced values of one input, FROM "
-                     "and TO included, and prints one CSV row for each. NAME is one of " +
+                     "With --sweep NAME=FROM:TO:COUNT the calculator computes COUNT evenly spaced values "
+                     "of one input, FROM and TO included, and prints one CSV row for each. NAME is one of " +
                          NumericInputNames() +
                          ". Every value must fall on a step of its control (a refusal lists the counts "
                          "that fit), and the swept input must not be given as an option too.") +
@@ -102,13 +102,14 @@ std::string Notes()
                          " the command line is refused (an unknown option, a value out of range "
                          "or off its step, an unknown or missing material); " +
                          std::to_string(ExitFailure) + " nothing could be computed or written.") +
+           // One command a line after a prompt: the manual page's examples (help2man).
            R"(Examples:
-  otpor-rezanja-calc --work C1633 --tool P30
-  otpor-rezanja-calc --work C4130 --tool P40:2 --depth 0.2 --feed 0.17 --csv
-  otpor-rezanja-calc --work "SL 200" --tool K40 --depth 2 --feed 0.3 \
-      --speed 100 --approach 90 --aux-approach 30 --rake 0 --inclination 5
-  otpor-rezanja-calc --work C1633 --tool P30 --sweep feed=0.05:0.50:10
-  otpor-rezanja-calc --list-materials)";
+  $ otpor-rezanja-calc --work C1633 --tool P30
+  $ otpor-rezanja-calc --work C4130 --tool P40:2 --depth 0.2 --feed 0.17 --csv
+  $ otpor-rezanja-calc --work "SL 200" --tool K40 --depth 2 --feed 0.3
+  $ otpor-rezanja-calc --work "SL 200" --tool K40 --speed 100 --approach 90
+  $ otpor-rezanja-calc --work C1633 --tool P30 --sweep feed=0.05:0.50:10
+  $ otpor-rezanja-calc --list-materials)";
 }
 
 } // namespace

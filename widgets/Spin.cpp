@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <QStyle>
@@ -16,6 +17,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 namespace otpor {
 
@@ -62,6 +64,50 @@ QPixmap TransparentGlyph(const QPixmap& glyph)
     return QPixmap::fromImage(image);
 }
 
+// The figure of a glyph whose dark part is convex with straight sides: each
+// side runs through the ends of the first and the last row's run, taken at
+// the rows' centres, out to those rows' outer edges. Filled without smoothing
+// at a ratio of 1 it covers exactly the glyph's pixels. Empty for a glyph of
+// fewer than two rows.
+QPolygonF GlyphOutline(const QImage& image, QColor* color)
+{
+    int first = -1;
+    int last = -1;
+    double left[2] = {};
+    double right[2] = {};
+    for (int y = 0; y < image.height(); ++y) {
+        int from = -1;
+        int to = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) == 0)
+                continue;
+            if (from < 0)
+                from = x;
+            to = x + 1;
+        }
+        if (from < 0)
+            continue;
+        if (first < 0) {
+            first = y;
+            left[0] = from;
+            right[0] = to;
+            *color = QColor::fromRgb(image.pixel(from, y));
+        }
+        last = y;
+        left[1] = from;
+        right[1] = to;
+    }
+    if (first < 0 || last == first)
+        return {};
+    const auto side = [&](const double(&ends)[2], double y) {
+        return ends[0] + (ends[1] - ends[0]) * (y - (first + 0.5)) / (last - first);
+    };
+    const double top = first;
+    const double bottom = last + 1;
+    return QPolygonF({QPointF(side(left, top), top), QPointF(side(right, top), top),
+                      QPointF(side(right, bottom), bottom), QPointF(side(left, bottom), bottom)});
+}
+
 } // namespace
 
 QPixmap SpinUpGlyph()
@@ -83,6 +129,8 @@ TTimerSpeedButton::TTimerSpeedButton(QWidget* parent) : QWidget(parent)
 void TTimerSpeedButton::SetGlyph(const QPixmap& glyph)
 {
     glyph_ = TransparentGlyph(glyph);
+    glyphOutline_ = glyph_.isNull() ? QPolygonF() : GlyphOutline(glyph_.toImage(), &glyphColor_);
+    deviceGlyph_ = QPixmap();
     update();
 }
 
@@ -95,11 +143,35 @@ void TTimerSpeedButton::paintEvent(QPaintEvent*)
     style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
     if (glyph_.isNull())
         return;
-    const QPixmap glyph =
-        isEnabled() ? glyph_ : style()->generatedIconPixmap(QIcon::Disabled, glyph_, &option);
-    // A pressed face shows its glyph one pixel down and to the right.
+    // The device the pixels land on: the screen's backing store, or the
+    // picture the button is rendered into, whose ratio the widget's may not be.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    QPixmap glyph = ratio == 1 || glyphOutline_.isEmpty() ? glyph_ : DeviceGlyph(ratio);
+    if (!isEnabled()) {
+        const qreal glyphRatio = glyph.devicePixelRatio();
+        glyph = style()->generatedIconPixmap(QIcon::Disabled, glyph, &option);
+        glyph.setDevicePixelRatio(glyphRatio);
+    }
+    // A pressed face shows its glyph one pixel down and to the right. The
+    // place is in the layout's pixels whatever the ratio.
     const int shift = Down() ? 1 : 0;
-    painter.drawPixmap((width() - glyph.width()) / 2 + shift, (height() - glyph.height()) / 2 + shift, glyph);
+    painter.drawPixmap(
+        QPoint((width() - glyph_.width()) / 2 + shift, (height() - glyph_.height()) / 2 + shift), glyph);
+}
+
+const QPixmap& TTimerSpeedButton::DeviceGlyph(qreal ratio)
+{
+    if (!deviceGlyph_.isNull() && deviceGlyph_.devicePixelRatio() == ratio)
+        return deviceGlyph_;
+    deviceGlyph_ = QPixmap((QSizeF(glyph_.size()) * ratio).toSize().expandedTo(QSize(1, 1)));
+    deviceGlyph_.setDevicePixelRatio(ratio);
+    deviceGlyph_.fill(Qt::transparent);
+    QPainter painter(&deviceGlyph_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(glyphColor_);
+    painter.drawPolygon(glyphOutline_);
+    return deviceGlyph_;
 }
 
 void TTimerSpeedButton::mousePressEvent(QMouseEvent* event)
@@ -262,31 +334,43 @@ void TSpinEdit::SetValue(int value)
 
 void TSpinEdit::Apply(const SpinEffects& effects)
 {
-    // The model already holds the new text, so the edit's textChanged that
-    // follows reports no second change.
-    if (effects.TextSet)
+    if (effects.TextSet) {
+        // OnChange is raised from the edit's textChanged, as for a typed
+        // change, so that other listeners of that signal hear of the change
+        // after the form's handler has run; its failure ends this step.
+        std::exception_ptr failure;
+        std::exception_ptr* const outer = std::exchange(changeFailure_, &failure);
+        pendingChange_ = effects.Changed;
         setText(QString::fromStdString(effects.NewText));
+        pendingChange_ = false;
+        changeFailure_ = outer;
+        if (failure)
+            std::rethrow_exception(failure);
+    }
     if (effects.Beep)
         qt::Beep();
     if (effects.SelectAll)
         selectAll();
-    if (effects.Changed && OnChange)
-        OnChange(this);
 }
 
 void TSpinEdit::TextChanged()
 {
-    const SpinEffects effects = model_.OnTextEdited(text().toStdString());
+    // The model already holds a text it set itself and reports no change for it.
+    const bool changed =
+        model_.OnTextEdited(text().toStdString()).Changed || std::exchange(pendingChange_, false);
     if (accessibleValueText_.isEmpty() && QAccessible::isActive()) {
         QAccessibleValueChangeEvent event(this, Value());
         QAccessible::updateAccessibility(&event);
     }
-    if (!effects.Changed || !OnChange)
+    if (!changed || !OnChange)
         return;
     try {
         OnChange(this);
     } catch (...) {
-        qt::ReportException(std::current_exception());
+        if (changeFailure_)
+            *changeFailure_ = std::current_exception();
+        else
+            qt::ReportException(std::current_exception());
     }
 }
 

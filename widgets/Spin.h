@@ -20,10 +20,13 @@
 #include "widgets/model/RepeatButtonModel.h"
 #include "widgets/model/SpinModel.h"
 
+#include <QColor>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QPolygonF>
 #include <QString>
 #include <QWidget>
+#include <exception>
 #include <functional>
 
 class QTimer;
@@ -41,6 +44,9 @@ public:
     explicit TTimerSpeedButton(QWidget* parent);
 
     // The glyph, drawn centred; its bottom-left pixel's colour is transparent.
+    // At a device pixel ratio above 1 a glyph whose figure is convex with
+    // straight sides (the arrows) is drawn as that figure at the device's
+    // resolution; at 1 the bitmap itself is drawn.
     void SetGlyph(const QPixmap& glyph);
 
     // Drawn pressed: the mouse was pressed on it and is over it now.
@@ -68,7 +74,13 @@ private:
     void EndPress();
     void Click();
 
+    // The glyph drawn at ratio; made again when the ratio changes.
+    const QPixmap& DeviceGlyph(qreal ratio);
+
     QPixmap glyph_;
+    QPolygonF glyphOutline_; // in the glyph's pixels
+    QColor glyphColor_;
+    QPixmap deviceGlyph_;
     QTimer* repeatTimer_ = nullptr;
     RepeatButtonModel repeat_;
 };
@@ -183,6 +195,10 @@ private:
     SpinModel model_;
     TSpinButton* button_;
     QString accessibleValueText_;
+    // Set while the field shows a text of its model's: whether that text is
+    // a change to raise OnChange for, and where a failing OnChange goes.
+    bool pendingChange_ = false;
+    std::exception_ptr* changeFailure_ = nullptr;
 };
 
 // The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on

@@ -1,9 +1,11 @@
 #include "packaging/icons/IconPainter.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QSvgGenerator>
 #include <QVector>
 
 #include <cmath>
@@ -137,8 +139,8 @@ QPolygonF ArrowOutlinePolygon()
     const QPointF neck = ArrowHead - unit * ArrowHeadLength;
     const QPointF shaft = normal * (ArrowShaftWidth / 2.0);
     const QPointF barb = normal * (ArrowHeadWidth / 2.0);
-    return QPolygonF{QVector<QPointF>{ArrowTail + shaft, neck + shaft, neck + barb, ArrowHead,
-                                      neck - barb, neck - shaft, ArrowTail - shaft}};
+    return QPolygonF{QVector<QPointF>{ArrowTail + shaft, neck + shaft, neck + barb, ArrowHead, neck - barb,
+                                      neck - shaft, ArrowTail - shaft}};
 }
 
 void PaintChuck(QPainter& p, IconStyle style)
@@ -190,6 +192,16 @@ void PaintForceArrow(QPainter& p, IconStyle style)
     p.drawPolygon(ArrowOutlinePolygon());
 }
 
+// The whole drawing, in units, on a painter already scaled to the target.
+void PaintAppIcon(QPainter& p, IconStyle style)
+{
+    p.setRenderHint(QPainter::Antialiasing, style == IconStyle::Smooth);
+    PaintChuck(p, style);
+    PaintBar(p, style);
+    PaintTool(p, style);
+    PaintForceArrow(p, style);
+}
+
 // Only the colours that appear, transparency first, in a colour table.
 QImage ToIndexed(const QImage& argb)
 {
@@ -228,19 +240,38 @@ QImage RenderAppIcon(int size, IconStyle style)
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, style == IconStyle::Smooth);
         p.scale(size / Units, size / Units);
-        PaintChuck(p, style);
-        PaintBar(p, style);
-        PaintTool(p, style);
-        PaintForceArrow(p, style);
+        PaintAppIcon(p, style);
     }
     return style == IconStyle::Palette16 ? ToIndexed(image) : image;
+}
+
+QByteArray RenderAppIconSvg()
+{
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(QSize(static_cast<int>(Units), static_cast<int>(Units)));
+    generator.setViewBox(QRectF(0.0, 0.0, Units, Units));
+    generator.setTitle(QStringLiteral("Otpor rezanja"));
+    generator.setDescription(
+        QStringLiteral("A bar in a lathe's chuck, a turning tool and the cutting force"));
+    {
+        QPainter p(&generator);
+        PaintAppIcon(p, IconStyle::Smooth);
+    }
+    return svg;
 }
 
 QString IconFileName(int size)
 {
     return QStringLiteral("otpor-rezanja-%1.png").arg(size);
+}
+
+QString ScalableIconFileName()
+{
+    return QStringLiteral("otpor-rezanja.svg");
 }
 
 } // namespace otpor::qt

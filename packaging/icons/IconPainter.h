@@ -3,9 +3,10 @@
 // smaller diameter behind a turning tool whose cutting edge carries a red
 // force arrow. Drawn in a 32-unit square scaled to the pixel size asked for.
 // The 32 x 32 window icon keeps to the classic 16-colour palette without
-// smoothing; the larger theme icons are smoothed and shaded.
+// smoothing; the other theme icons and the scalable one are smoothed and shaded.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,8 +21,9 @@ enum class IconStyle {
 
 // The window icon's size in pixels; it is also the smallest theme icon.
 inline constexpr int WindowIconSize = 32;
-// Every size, in pixels, that is drawn and installed into the icon theme.
-inline constexpr std::array<int, 4> IconSizes = {WindowIconSize, 64, 128, 256};
+// Every size, in pixels, that is drawn and installed into the icon theme
+// (besides the scalable picture).
+inline constexpr std::array<int, 6> IconSizes = {16, WindowIconSize, 48, 64, 128, 256};
 // At most this many colours, the transparent one included, in the window icon.
 inline constexpr int WindowIconColours = 16;
 
@@ -32,7 +34,14 @@ IconStyle StyleForSize(int size);
 // whose colour table holds only the colours it uses (transparency included).
 QImage RenderAppIcon(int size, IconStyle style);
 
+// The smooth drawing as an SVG document whose view box is the drawing's own
+// square, for the icon theme's scalable folder.
+QByteArray RenderAppIconSvg();
+
 // The file name under app/icons/ of the picture of that size.
 QString IconFileName(int size);
+
+// The file name under app/icons/ of the scalable picture.
+QString ScalableIconFileName();
 
 } // namespace otpor::qt

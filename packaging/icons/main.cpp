@@ -1,9 +1,10 @@
 // Draws the program's icons into the folder given on the command line (the
-// build's `icons` target passes app/icons/), one PNG for each size.
+// build's `icons` target passes app/icons/), one PNG for each size and the scalable SVG.
 #include "packaging/icons/IconPainter.h"
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <exception>
@@ -29,6 +30,14 @@ int main(int argc, char** argv)
             }
             std::printf("%s\n", qPrintable(path));
         }
+        const QString svgPath = out.filePath(otpor::qt::ScalableIconFileName());
+        QSaveFile svg(svgPath);
+        if (!svg.open(QIODevice::WriteOnly) || svg.write(otpor::qt::RenderAppIconSvg()) < 0 ||
+            !svg.commit()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(svgPath));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(svgPath));
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

@@ -1,10 +1,13 @@
 #include "packaging/icons/IconPainter.h"
 
 #include <QColor>
+#include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QSvgRenderer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,6 +39,20 @@ int LargestChannelDifference(const QImage& a, const QImage& b)
         }
     }
     return largest;
+}
+
+double MeanChannelDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    }
+    return sum / (4.0 * a.width() * a.height());
 }
 
 TEST(ProgramIcon, WindowIconIsThirtyTwoSquarePixelsInSixteenColoursOnATransparentGround)
@@ -73,6 +90,28 @@ TEST(ProgramIcon, CommittedIconsAreTheOnesThePainterDraws)
         const int tolerance = style == otpor::qt::IconStyle::Palette16 ? 0 : SmoothTolerance;
         EXPECT_LE(LargestChannelDifference(committed, drawn), tolerance);
     }
+}
+
+TEST(ProgramIcon, CommittedScalableIconIsTheSmoothDrawing)
+{
+    // Written by the `icons` target; rendered back, it is the smooth picture
+    // (compared by rendering: the SVG's text may change with the Qt release).
+    QFile file(QStringLiteral(OTPOR_ICON_DIR "/") + otpor::qt::ScalableIconFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray committed = file.readAll();
+
+    QSvgRenderer renderer(committed);
+    ASSERT_TRUE(renderer.isValid());
+    constexpr int size = 256;
+    QImage rendered(size, size, QImage::Format_ARGB32_Premultiplied);
+    rendered.fill(Qt::transparent);
+    {
+        QPainter p(&rendered);
+        renderer.render(&p);
+    }
+    const QImage drawn = otpor::qt::RenderAppIcon(size, otpor::qt::IconStyle::Smooth)
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    EXPECT_LE(MeanChannelDifference(rendered, drawn), 1.0);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "widgets/Spin.h"
 
+#include "platform/Convert.h"
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
@@ -7,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QImage>
 #include <QMenu>
 #include <QTest>
@@ -260,6 +262,50 @@ TEST_F(SpinEditTest, PastedTextIsNotFilteredButNeedsAnEnabledWritableEditor)
     EXPECT_EQ(edit->text(), "8");
 }
 
+TEST_F(SpinEditTest, APasteLongerThanTheFieldHoldsIsReportedOnce)
+{
+    TSpinEdit* edit = Make(41, 1, 10, 1, 5);
+    QWidget* other = Make(41, 0, 0, 1, 0);
+    // As the main window's handlers do: the text must be a whole number.
+    edit->OnChange = [](TSpinEdit* sender) { StrToInt(sender->text().toStdString()); };
+    // Like the error box: the focus leaves, a loop runs, the focus comes back.
+    static TSpinEdit* field;
+    static QWidget* box;
+    field = edit;
+    box = other;
+    qt::SetErrorReportHook([](const std::string& message) {
+        RecordReport(message);
+        box->setFocus(Qt::ActiveWindowFocusReason);
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+        field->setFocus(Qt::ActiveWindowFocusReason);
+    });
+    ShowActive();
+    edit->setFocus(Qt::TabFocusReason);
+
+    const QString pasted(40000, QLatin1Char('x'));
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    const QString held = pasted.left(edit->maxLength());
+    EXPECT_EQ(edit->text(), held);
+    const Texts once{"'" + held.toStdString() + "' is not a valid integer value"};
+    EXPECT_EQ(Reports(), once);
+
+    // Back in the field all is selected; the same paste again (a held
+    // Control+V) leaves the text as it was, which is no change to report.
+    EXPECT_EQ(edit->selectedText(), held);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(Reports(), once);
+
+    // Another text is another change.
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Reports().size(), 2u);
+}
+
 TEST_F(SpinEditTest, ReadOnlyFieldBeepsOnEveryStep)
 {
     TSpinEdit* edit = Make(41, 30, 90, 1, 45);
@@ -279,6 +325,22 @@ TEST_F(SpinEditTest, ArrowKeysStepByTheIncrement)
     QTest::keyClick(edit, Qt::Key_Up);
     QTest::keyClick(edit, Qt::Key_Down);
     EXPECT_EQ(changes, (Texts{"1050", "1100", "1050"}));
+}
+
+TEST_F(SpinEditTest, OtherListenersOfTheTextHearOfEveryChangeAfterOnChange)
+{
+    TSpinEdit* edit = Make(41, 30, 90, 1, 45);
+    Texts order;
+    edit->OnChange = [&order](TSpinEdit* sender) {
+        order.push_back("OnChange " + sender->text().toStdString());
+    };
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [&order](const QString& text) { order.push_back("listener " + text.toStdString()); });
+    ClickUp(edit);
+    QTest::keyClicks(edit, "7");
+    edit->SetValue(10);
+    EXPECT_EQ(order, (Texts{"OnChange 46", "listener 46", "OnChange 467", "listener 467", "OnChange 30",
+                            "listener 30"}));
 }
 
 TEST_F(SpinEditTest, APlainClickStepsOnceAtTheRelease)
@@ -524,6 +586,31 @@ TEST_F(SpinEditTest, TheArrowsAreBlackTrianglesOnAGroundThatIsNotDrawn)
     }
     EXPECT_EQ(olives, 0);
     EXPECT_EQ(blacks, 2 * (1 + 3 + 5 + 7));
+}
+
+TEST_F(SpinEditTest, AtRatioTwoTheArrowsAreDrawnAtTheDevicesResolution)
+{
+    TSpinEdit* edit = Make(41, 30, 90, 1, 45);
+    ShowActive();
+    for (TTimerSpeedButton* button : {edit->Button()->UpButton(), edit->Button()->DownButton()}) {
+        QImage image(button->size() * 2, QImage::Format_RGB32);
+        image.setDevicePixelRatio(2);
+        button->render(&image);
+        // The 9 x 6 glyph centred in the button, in device pixels.
+        const QRect glyph(QPoint((button->width() - 9) / 2, (button->height() - 6) / 2) * 2, QSize(18, 12));
+        int dark = 0;
+        bool finerThanBlocks = false;
+        for (int y = glyph.top(); y <= glyph.bottom(); ++y) {
+            for (int x = glyph.left(); x <= glyph.right(); ++x) {
+                dark += qGray(image.pixel(x, y)) < 128;
+                const QPoint block(x & ~1, y & ~1);
+                finerThanBlocks |= image.pixel(x, y) != image.pixel(block);
+            }
+        }
+        // The triangle of 16 pixels at ratio 1 covers about four times as many.
+        EXPECT_NEAR(dark, 4 * 16, 8);
+        EXPECT_TRUE(finerThanBlocks);
+    }
 }
 
 } // namespace
