@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include "app/Accessibility.h"
+#include "app/Desktop.h"
 #include "app/PictureMenus.h"
 #include "app/ProgramIcon.h"
 #include "app/TImage.h"
@@ -123,11 +124,7 @@ TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent),
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(ControlFontPixels);
     setFont(font);
-    QPalette pal = palette();
-    const TColor face = ColorToRGB(clBtnFace);
-    pal.setColor(QPalette::Window, QColor(GetRValue(face), GetGValue(face), GetBValue(face)));
-    setPalette(pal);
-    setAutoFillBackground(true);
+    ApplyDesktopColors(*this);
 
     InstallAccessibleInterfaces();
     CreateControls();
@@ -141,12 +138,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::ShowAtFormGeometry()
 {
-    show();
-    // The frame's size is known only once the window system has decorated it.
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    resize(FormWidth - (frame.width() - client.width()), FormHeight - (frame.height() - client.height()));
-    move(FormLeft, FormTop);
+    PlaceOnDesktop(*this, {FormLeft, FormTop, FormWidth, FormHeight});
 }
 
 void TForm1::CreateControls()
@@ -154,6 +146,7 @@ void TForm1::CreateControls()
     Image1 = new TImage(this, PictureWidth, PictureHeight);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->move(232, 8);
+    Image1->OnRedraw = [this] { RedrawPicture(); };
 
     Button1 = MakeButton(this, "Button1", 8, 512, 57, "Exit");
     Button2 = MakeButton(this, "Button2", 8, 448, 57, "Proces");
@@ -203,6 +196,7 @@ void TForm1::CreateControls()
     MakeLabel(GroupBox1, "Label14", 106, 74, "o");
     MakeLabel(GroupBox1, "Label6", 8, 104, LabelText(Row(InputId::AuxApproach)));
     MakeLabel(GroupBox1, "Label15", 120, 98, "o");
+    KeepDegreeMarksClear(*GroupBox1);
     MakeLabel(GroupBox2, "Label3", 8, 32, LabelText(Row(InputId::Depth)));
     MakeLabel(GroupBox2, "Label4", 8, 64, LabelText(Row(InputId::Feed)));
     MakeLabel(GroupBox2, "Label8", 8, 96, LabelText(Row(InputId::Speed)));
@@ -400,13 +394,22 @@ void TForm1::ComboBox2Change(int itemIndex)
 void TForm1::DrawWorkpieceAndTool()
 {
     otpor::DrawWorkpieceAndTool(Image1->Canvas(), State_.Scene);
+    forcesShown_ = false;
     Image1->update();
 }
 
 void TForm1::DrawForces()
 {
     otpor::DrawForces(Image1->Canvas(), State_.Scene, State_.Arrows());
+    forcesShown_ = true;
     Image1->update();
+}
+
+void TForm1::RedrawPicture()
+{
+    otpor::DrawWorkpieceAndTool(Image1->Canvas(), State_.Scene);
+    if (forcesShown_)
+        otpor::DrawForces(Image1->Canvas(), State_.Scene, State_.Arrows());
 }
 
 bool TForm1::TimerEnabled() const

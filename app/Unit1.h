@@ -89,6 +89,8 @@ private:
     void SetLeftAxisMaximum(int maximum);
     void ConnectHandlers();
     void FormCreate();
+    // The picture as last drawn, again (at a new device pixel ratio).
+    void RedrawPicture();
     // Carries out what an input handler of the core answered.
     void Apply(const InputResponse& response);
 
@@ -106,6 +108,7 @@ private:
     SimulationState State_;
     FormatSettings format_;
     TForm2* form2_ = nullptr;
+    bool forcesShown_ = false;
     class SeriesAdapter;
     std::unique_ptr<SeriesAdapter> series_[3];
 };

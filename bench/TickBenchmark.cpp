@@ -4,7 +4,9 @@
 #include "app/Unit1.h"
 #include "chart/Oscillograph.h"
 #include "chart/TChart.h"
+#include "platform/qt/DevicePicture.h"
 #include "platform/qt/QImageCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/Runtime.h"
 #include "scene/SceneDrawing.h"
 #include "sim/ForceModel.h"
@@ -161,6 +163,38 @@ void BM_ChartPaint(benchmark::State& st)
 }
 BENCHMARK(BM_ChartPaint);
 
+// The two pictures at a device pixel ratio of 2, as a high-resolution screen shows them.
+void BM_ScenePaintRatio2(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    AdvanceProcess(s);
+    qt::QPainterCanvas canvas(PictureWidth, PictureHeight, 2);
+    for (auto _ : st) {
+        DrawWorkpieceAndTool(canvas, s.Scene);
+        DrawForces(canvas, s.Scene, s.Arrows());
+    }
+}
+BENCHMARK(BM_ScenePaintRatio2)->Unit(benchmark::kMicrosecond);
+
+void BM_ChartPaintRatio2(benchmark::State& st)
+{
+    SimulationState s;
+    Prepare(s);
+    TChart chart;
+    const OscillographSeries series = ConfigureOscillograph(chart);
+    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    for (int i = 0; i < 400; ++i) {
+        AdvanceProcess(s);
+        FillOscillogram(s, s1, s2, s3);
+        ShiftHistories(s);
+    }
+    qt::QPainterCanvas canvas(OscillographWidth, OscillographHeight, 2);
+    for (auto _ : st)
+        chart.Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+}
+BENCHMARK(BM_ChartPaintRatio2)->Unit(benchmark::kMicrosecond);
+
 // One whole tick as the running program does it: the timer's handler
 // (logic, fill, scene picture) and the chart's paint that follows.
 void BM_WholeTick(benchmark::State& st)
@@ -169,14 +203,15 @@ void BM_WholeTick(benchmark::State& st)
     form.ComboBox1Change(0);
     form.ComboBox2Change(0);
     form.Button2Click();
-    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+    // At the screen's ratio, as the window draws it (QT_SCALE_FACTOR=2 gives 2).
+    qt::DevicePicture canvas(OscillographWidth, OscillographHeight, form.devicePixelRatioF());
     long allocated = 0;
     long ticks = 0;
     int n = 0;
     for (auto _ : st) {
         const long before = allocations.load();
         form.Timer1Timer();
-        form.Chart().Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+        form.Chart().Draw(canvas.Canvas(), {0, 0, OscillographWidth, OscillographHeight});
         allocated += allocations.load() - before;
         ++ticks;
         if (++n == 600) {

@@ -25,17 +25,11 @@ constexpr double PercentFactor = 0.01;
 constexpr int LeftAxisTitleAngle = 90;
 constexpr int RightAxisTitleAngle = 270;
 constexpr int StraightAngle = 180;
-constexpr const char* FontHeightSample = "W";
 
 int ClampToInt(std::int64_t v)
 {
     return static_cast<int>(
         std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-int FontHeight(Canvas& canvas)
-{
-    return canvas.TextHeight(FontHeightSample);
 }
 
 } // namespace
@@ -147,9 +141,16 @@ void TChartAxis::CalcRange()
     rangeMax_ = maximum_;
     rangeMin_ = minimum_;
     rangeSize_ = rangeMax_ - rangeMin_;
+    UpdateScale();
 }
 
 // --- properties ----------------------------------------------------------
+
+void TChartAxis::SetInverted(bool i)
+{
+    SetProperty(inverted_, i);
+    UpdateScale();
+}
 
 void TChartAxis::SetIncrement(double v)
 {
@@ -167,42 +168,28 @@ void TChartAxis::SetLabelsSeparation(int percent)
 
 // --- mapping -------------------------------------------------------------
 
-int TChartAxis::ValueToPixel(double v) const
+void TChartAxis::SetPlotRect(const TRect& plot)
 {
-    return horizontal_ ? HorizontalValueToPixel(v) : VerticalValueToPixel(v);
+    scale_ = {horizontal_, plot, rangeMin_, rangeMax_, inverted_};
+}
+
+void TChartAxis::UpdateScale()
+{
+    SetPlotRect(scale_.Plot());
 }
 
 int TChartAxis::HorizontalValueToPixel(double v) const
 {
-    if (rangeSize_ == 0)
-        return chart_.PlotXCenter();
-    const int t = Round(chart_.PlotWidth() * (v - rangeMin_) / rangeSize_);
-    const TRect& r = chart_.PlotRect();
-    return inverted_ ? ClampToInt(std::int64_t{r.Right} - t) : ClampToInt(std::int64_t{r.Left} + t);
+    if (horizontal_)
+        return scale_.ValueToPixel(v);
+    return TScaleMap(true, scale_.Plot(), rangeMin_, rangeMax_, inverted_).ValueToPixel(v);
 }
 
 int TChartAxis::VerticalValueToPixel(double v) const
 {
-    if (rangeSize_ == 0)
-        return chart_.PlotYCenter();
-    const int t = Round(-chart_.PlotHeight() * (v - rangeMin_) / rangeSize_);
-    const TRect& r = chart_.PlotRect();
-    return inverted_ ? ClampToInt(std::int64_t{r.Top} - t) : ClampToInt(std::int64_t{r.Bottom} + t);
-}
-
-double TChartAxis::PixelToValue(int pixel) const
-{
-    const TRect& r = chart_.PlotRect();
-    if (horizontal_) {
-        if (chart_.PlotWidth() <= 0)
-            return 0;
-        const double d = inverted_ ? double(r.Right) - pixel : double(pixel) - r.Left;
-        return d * rangeSize_ / chart_.PlotWidth() + rangeMin_;
-    }
-    if (chart_.PlotHeight() <= 0)
-        return 0;
-    const double d = inverted_ ? double(r.Bottom) - pixel : double(pixel) - r.Top;
-    return rangeMax_ - d * rangeSize_ / chart_.PlotHeight();
+    if (!horizontal_)
+        return scale_.ValueToPixel(v);
+    return TScaleMap(false, scale_.Plot(), rangeMin_, rangeMax_, inverted_).ValueToPixel(v);
 }
 
 // --- labels --------------------------------------------------------------
@@ -217,16 +204,13 @@ double TChartAxis::CalcLabelStep(Canvas& canvas) const
     canvas.SetFont(LabelsFont.Value());
     const bool straight = !IsVerticalAngle(labelsAngle_);
     int size = 0;
-    if (horizontal_ && straight)
-        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
-    else if (horizontal_ || straight)
-        size = FontHeight(canvas);
+    if (horizontal_ == straight)
+        size = std::max(texts_.Width(canvas, Label(rangeMax_)), texts_.Width(canvas, Label(rangeMin_)));
     else
-        size = std::max(canvas.TextWidth(LabelText(rangeMax_)), canvas.TextWidth(LabelText(rangeMin_)));
+        size = texts_.FontHeight(canvas);
     if (labelsSeparation_ > 0)
         size += Round(labelsSeparation_ * PercentFactor * size);
-    const int length = horizontal_ ? chart_.PlotWidth() : chart_.PlotHeight();
-    const int count = size <= 0 ? 1 : Round(double(length) / size);
+    const int count = size <= 0 ? 1 : Round(double(scale_.Length()) / size);
     return count > 0 ? StepForLabelCount(count) : MinStep;
 }
 
@@ -275,9 +259,30 @@ double TChartAxis::NextStep(double s)
     return next;
 }
 
-std::string TChartAxis::LabelText(double v) const
+const std::string& TChartAxis::Label(double v) const
 {
-    return FormatFloat(axisValuesFormat_, v, chart_.Separators());
+    const FormatSettings& separators = chart_.Separators();
+    if (labelFormat_ != axisValuesFormat_ ||
+        labelSeparators_.DecimalSeparator != separators.DecimalSeparator ||
+        labelSeparators_.ThousandSeparator != separators.ThousandSeparator) {
+        labelFormat_ = axisValuesFormat_;
+        labelSeparators_ = separators;
+        for (LabelEntry& e : labelTexts_)
+            e.Used = 0;
+    }
+    LabelEntry* oldest = &labelTexts_[0];
+    for (LabelEntry& e : labelTexts_) {
+        if (e.Used != 0 && e.Value == v) {
+            e.Used = ++labelClock_;
+            return e.Text;
+        }
+        if (e.Used < oldest->Used)
+            oldest = &e;
+    }
+    oldest->Value = v;
+    oldest->Text = FormatFloat(axisValuesFormat_, v, separators);
+    oldest->Used = ++labelClock_;
+    return oldest->Text;
 }
 
 int TChartAxis::MaxLabelWidth(Canvas& canvas) const
@@ -289,7 +294,8 @@ int TChartAxis::MaxLabelWidth(Canvas& canvas) const
         lo = step * std::trunc(rangeMin_ / step);
         hi = step * std::trunc(rangeMax_ / step);
     }
-    return std::max(canvas.TextWidth(LabelText(hi)), canvas.TextWidth(LabelText(lo))) + canvas.TextWidth(" ");
+    return std::max(texts_.Width(canvas, Label(hi)), texts_.Width(canvas, Label(lo))) +
+           texts_.Width(canvas, " ");
 }
 
 // --- layout --------------------------------------------------------------
@@ -313,7 +319,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(Title.Font.Value());
             const bool across = horizontal_ != IsVerticalAngle(Title.Angle());
-            size = across ? FontHeight(canvas) : canvas.TextWidth(Title.Caption());
+            size = across ? texts_.FontHeight(canvas) : texts_.Width(canvas, Title.Caption());
         }
         titlePos_ = take(size);
     }
@@ -322,7 +328,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(LabelsFont.Value());
             const bool across = horizontal_ != IsVerticalAngle(labelsAngle_);
-            size = across ? FontHeight(canvas) : MaxLabelWidth(canvas);
+            size = across ? texts_.FontHeight(canvas) : MaxLabelWidth(canvas);
         }
         labelsPos_ = take(size);
     }
@@ -341,26 +347,19 @@ void TChartAxis::WidenForMargins(const TRect& margins)
     const int after = horizontal_ ? margins.Right : margins.Bottom;
     if (before == 0 && after == 0)
         return;
-    const TRect& r = chart_.PlotRect();
-    const int length = (horizontal_ ? chart_.PlotWidth() : chart_.PlotHeight()) - before - after;
-    if (length <= 0)
-        return;
     // The mapping on the plot shrunk by the margins, read at the plot's edges.
-    const auto valueAt = [&](int p) {
-        if (horizontal_) {
-            const double d = inverted_ ? double(r.Right - after) - p : double(p) - (r.Left + before);
-            return d * rangeSize_ / length + rangeMin_;
-        }
-        const double d = inverted_ ? double(r.Bottom - after) - p : double(p) - (r.Top + before);
-        return rangeMax_ - d * rangeSize_ / length;
-    };
-    double lo = horizontal_ ? valueAt(r.Left) : valueAt(r.Top);
-    double hi = horizontal_ ? valueAt(r.Right) : valueAt(r.Bottom);
+    const TScaleMap shrunk = scale_.Shrunk(before, after);
+    if (shrunk.Length() <= 0)
+        return;
+    const TRect& r = scale_.Plot();
+    double lo = shrunk.PixelToValue(horizontal_ ? r.Left : r.Top);
+    double hi = shrunk.PixelToValue(horizontal_ ? r.Right : r.Bottom);
     if (lo > hi)
         std::swap(lo, hi);
     rangeMin_ = lo;
     rangeMax_ = hi;
     rangeSize_ = rangeMax_ - rangeMin_;
+    UpdateScale();
 }
 
 // --- drawing -------------------------------------------------------------
@@ -369,7 +368,7 @@ void TChartAxis::DrawAxis(Canvas& canvas)
 {
     canvas.SetFont(LabelsFont.Value());
     const double step = CalcLabelStep(canvas);
-    const TRect& r = chart_.PlotRect();
+    const TRect& r = scale_.Plot();
     if (horizontal_)
         axisPos_ = otherSide_ ? r.Top : r.Bottom;
     else
@@ -403,14 +402,14 @@ void TChartAxis::DrawTitle(Canvas& canvas)
         canvas.SetTextAlign(
             {HorizontalAlign::Center, otherSide_ ? VerticalAlign::Bottom : VerticalAlign::Top});
         if (Title.Angle() == 0)
-            canvas.TextOut(chart_.PlotXCenter(), titlePos_, Title.Caption());
+            canvas.TextOut(scale_.Centre(), titlePos_, Title.Caption());
         else
-            canvas.RotatedTextOut(chart_.PlotXCenter(), titlePos_, Title.Caption(), Title.Angle());
+            canvas.RotatedTextOut(scale_.Centre(), titlePos_, Title.Caption(), Title.Angle());
         return;
     }
     // Turned text, centred on the plot, its foot on the strip's plot side.
     canvas.SetTextAlign({HorizontalAlign::Center, VerticalAlign::Bottom});
-    canvas.RotatedTextOut(titlePos_, chart_.PlotYCenter(), Title.Caption(), Title.Angle());
+    canvas.RotatedTextOut(titlePos_, scale_.Centre(), Title.Caption(), Title.Angle());
 }
 
 void TChartAxis::DrawLabels(Canvas& canvas, double step)
@@ -418,7 +417,7 @@ void TChartAxis::DrawLabels(Canvas& canvas, double step)
     if (std::fabs(rangeMax_ / step) >= MaxLabelIndex || std::fabs(rangeSize_ / step) >= MaxLabelSteps)
         return;
     canvas.SetFont(LabelsFont.Value());
-    labelFontHeight_ = FontHeight(canvas);
+    labelFontHeight_ = texts_.FontHeight(canvas);
 
     double v = rangeMax_;
     if (rangeMin_ != rangeMax_ && roundFirstLabel_)
@@ -446,7 +445,7 @@ void TChartAxis::PlaceLabel(Canvas& canvas, double v)
     if (!tickOnLabelsOnly_)
         DrawTicksAndGrid(canvas, p, v);
     if (labels_) {
-        const std::string text = LabelText(v);
+        const std::string& text = Label(v);
         if (tickOnLabelsOnly_)
             DrawTicksAndGrid(canvas, p, v);
         DrawLabelText(canvas, p, text);
@@ -504,7 +503,7 @@ void TChartAxis::DrawGridLine(Canvas& canvas, int p)
     canvas.SetBrushStyle(BrushStyle::Clear);
     // The gaps of the dotted line show what lies beneath.
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
-    const TRect& r = chart_.PlotRect();
+    const TRect& r = scale_.Plot();
     const int inwards = (horizontal_ != otherSide_) ? -1 : 1;
     if (horizontal_) {
         canvas.MoveTo(p, axisPos_ + inwards);

@@ -9,9 +9,14 @@
 #include "chart/TChartFont.h"
 #include "chart/TChartObject.h"
 #include "chart/TChartPen.h"
+#include "chart/TScaleMap.h"
+#include "chart/TTextExtentCache.h"
 #include "platform/Canvas.h"
+#include "platform/FormatSettings.h"
 #include "platform/Geometry.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 namespace otpor {
@@ -63,7 +68,7 @@ public:
     double Increment() const { return increment_; }
     void SetIncrement(double v);
     bool Inverted() const { return inverted_; }
-    void SetInverted(bool i) { SetProperty(inverted_, i); }
+    void SetInverted(bool i);
     bool Visible() const { return visible_; }
     void SetVisible(bool v) { SetProperty(visible_, v); }
     bool Labels() const { return labels_; }
@@ -114,14 +119,19 @@ public:
     TChartAxisTitle Title;
 
     // --- mapping -----------------------------------------------------------
+    // The plotting rectangle the axis maps onto, as the chart laid it out.
+    void SetPlotRect(const TRect& plot);
+    // The map of the range on the plot of the last layout (TScaleMap).
+    const TScaleMap& Scale() const { return scale_; }
     // Pixel of a value on the plot of the last layout; the range's ends fall on
     // the plot's edges, values outside it outside, unclamped. A range of size
     // 0 maps every value to the plot's centre.
-    int ValueToPixel(double v) const;
+    int ValueToPixel(double v) const { return scale_.ValueToPixel(v); }
+    // The same mapped along x (y), whichever way the axis runs.
     int HorizontalValueToPixel(double v) const;
     int VerticalValueToPixel(double v) const;
     // Value at a pixel; 0 when the plot has no extent along the axis.
-    double PixelToValue(int pixel) const;
+    double PixelToValue(int pixel) const { return scale_.PixelToValue(pixel); }
 
     // --- labels ------------------------------------------------------------
     // Step between labels so that they fit the axis length with their
@@ -133,7 +143,7 @@ public:
     // 1, 2, 5, 10, 20, 50, ... and 0.1, 0.2, 0.5 below 1: the next step after s.
     static double NextStep(double s);
     // v in AxisValuesFormat with the chart's separators.
-    std::string LabelText(double v) const;
+    std::string LabelText(double v) const { return Label(v); }
     // Widest expected value label plus a space, px, in the canvas font.
     int MaxLabelWidth(Canvas& canvas) const;
 
@@ -154,6 +164,11 @@ public:
 
 private:
     bool IsVerticalAngle(int angle) const;
+    // LabelText, kept for the values asked for lately while the format and
+    // the separators stay; valid until the next call.
+    const std::string& Label(double v) const;
+    // The map of the range as it now stands.
+    void UpdateScale();
     void DrawTitle(Canvas& canvas);
     void DrawLabels(Canvas& canvas, double step);
     void PlaceLabel(Canvas& canvas, double v);
@@ -197,7 +212,21 @@ private:
     int axisPos_ = 0;
     int labelsPos_ = 0;
     int titlePos_ = 0;
+    TScaleMap scale_;
     int lastTickPos_ = -1;
+
+    // Label texts by value, and the format and separators they were made with.
+    struct LabelEntry {
+        double Value = 0;
+        std::string Text;
+        std::uint64_t Used = 0; // 0: empty
+    };
+    mutable std::array<LabelEntry, 16> labelTexts_;
+    mutable std::string labelFormat_;
+    mutable FormatSettings labelSeparators_;
+    mutable std::uint64_t labelClock_ = 0;
+    // Extents of the labels and the title.
+    mutable TTextExtentCache texts_;
     int labelFontHeight_ = 0;
 };
 

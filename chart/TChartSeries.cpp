@@ -127,9 +127,9 @@ void TChartSeries::CalcVisibleRange()
         lastVisibleIndex_ = last;
         return;
     }
-    const TRect& plot = parentChart_->PlotRect();
-    const double low = axis->PixelToValue(axis->Inverted() ? plot.Right : plot.Left);
-    const double high = axis->PixelToValue(axis->Inverted() ? plot.Left : plot.Right);
+    const TScaleMap& map = axis->Scale();
+    const double low = map.PixelToValue(map.MinPixel());
+    const double high = map.PixelToValue(map.MaxPixel());
 
     int first = 0;
     while (first < count && XValue(first) < low)

@@ -8,6 +8,13 @@ TCustomAxisPanel::TCustomAxisPanel()
     : TopAxis(*this, true, true), BottomAxis(*this, true, false), LeftAxis(*this, false, false),
       RightAxis(*this, false, true)
 {
+    MapAxesOnPlot();
+}
+
+void TCustomAxisPanel::MapAxesOnPlot()
+{
+    for (TChartAxis* axis : {&TopAxis, &BottomAxis, &LeftAxis, &RightAxis})
+        axis->SetPlotRect(PlotRect());
 }
 
 TCustomAxisPanel::~TCustomAxisPanel()
@@ -86,6 +93,9 @@ void TCustomAxisPanel::CalcAxisSpace(Canvas& canvas)
     TopAxis.CalcRange();
     BottomAxis.CalcRange();
     NormalizePlotRect();
+    // The label step of the strips is found on the plot as it stands before
+    // any axis has taken its part.
+    MapAxesOnPlot();
     for (TChartAxis* axis : {&LeftAxis, &RightAxis, &TopAxis, &BottomAxis})
         if (IsAxisShown(*axis))
             ReserveAxisSpace(canvas, *axis);
@@ -125,6 +135,7 @@ TRect TCustomAxisPanel::SeriesMargins(const TChartAxis& axis) const
 
 void TCustomAxisPanel::WidenAxesForMargins()
 {
+    MapAxesOnPlot();
     for (TChartAxis* axis : {&TopAxis, &LeftAxis, &RightAxis, &BottomAxis})
         axis->WidenForMargins(SeriesMargins(*axis));
 }

@@ -66,10 +66,14 @@ protected:
     // Axis space: every axis' range for this paint, then the strips of the
     // shown ones taken off PlotRect in the order left, right, top, bottom.
     void CalcAxisSpace(Canvas& canvas);
-    // Series margins: the axes widen their ranges for the series' pixel margins.
+    // Series margins: the axes widen their ranges for the series' pixel
+    // margins; afterwards each axis maps onto the final PlotRect.
     void WidenAxesForMargins();
+    void PlotRectPinned() override { MapAxesOnPlot(); }
 
 private:
+    // Every axis maps onto PlotRect as it now stands.
+    void MapAxesOnPlot();
     void ReserveAxisSpace(Canvas& canvas, TChartAxis& axis);
     TRect SeriesMargins(const TChartAxis& axis) const;
 

@@ -1,7 +1,5 @@
 #include "chart/TCustomChart.h"
 
-#include "platform/Numeric.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -10,29 +8,6 @@
 namespace otpor {
 
 namespace {
-
-// The gradient never paints more bands than there are shades of a channel.
-constexpr int MaxGradientBands = 256;
-// Gap between a title's lines and the plot, px.
-constexpr int TitleGap = 5;
-constexpr const char* FontHeightSample = "W";
-constexpr double Percent = 100;
-
-// Legend layout, px: the box's rows start below a 1-px top line and end
-// above a 1-px bottom line; the text stands 2 px off the box's far edge, the
-// colour sample 4 px before the text and 4 px after the box's near edge; the
-// sample's width is a percentage of the text column plus 10 px, and it
-// leaves 2 px free above and below in its row.
-constexpr int LegendRowInset = 1;
-constexpr int LegendTextGap = 2;
-constexpr int LegendSymbolGap = 4;
-constexpr int LegendSymbolExtra = 10;
-constexpr int LegendSymbolInset = 2;
-// Gap between a side legend and the plot when none is set: percent of the plot width.
-constexpr int LegendHorizGapPercent = 3;
-
-// The order of SavedAxes.
-enum SavedAxisIndex { SavedTop, SavedLeft, SavedRight, SavedBottom };
 
 TColor Resolved(TColor c)
 {
@@ -131,25 +106,17 @@ void TCustomChart::GradientFill(Canvas& canvas, const TRect& rect, TColor c1, TC
     const int left = std::min(rect.Left, rect.Right);
     const int right = std::max(rect.Left, rect.Right);
     const int span = rows ? bottom - top + 1 : right - left + 1;
-    const int bands = std::min(span, MaxGradientBands);
-
-    const int r1 = GetRValue(c1);
-    const int g1 = GetGValue(c1);
-    const int b1 = GetBValue(c1);
-    const int dr = GetRValue(c2) - r1;
-    const int dg = GetGValue(c2) - g1;
-    const int db = GetBValue(c2) - b1;
+    const int bands = GradientBandCount(span);
     // The last band (n = bands - 1) is never painted: with more rows than
     // bands the far edge keeps what was there.
     for (int n = 0; n <= bands - 2; ++n) {
-        const TColor colour =
-            RGB(r1 + MulDiv(dr, n, bands - 1), g1 + MulDiv(dg, n, bands - 1), b1 + MulDiv(db, n, bands - 1));
-        const int p = MulDiv(n, span, bands);
-        const int q = MulDiv(n + 1, span, bands);
+        const GradientBand band = GradientBandAt(c1, c2, n, bands, span);
         if (rows)
-            canvas.BandFill(rect.Left, rect.Bottom - q, rect.Right - rect.Left, q - p, colour);
+            canvas.BandFill(rect.Left, rect.Bottom - band.Far, rect.Right - rect.Left, band.Far - band.Near,
+                            band.Color);
         else
-            canvas.BandFill(rect.Right - q, rect.Top, q - p, rect.Bottom - rect.Top, colour);
+            canvas.BandFill(rect.Right - band.Far, rect.Top, band.Far - band.Near, rect.Bottom - rect.Top,
+                            band.Color);
     }
 }
 
@@ -189,6 +156,20 @@ TChartSeries* TCustomChart::LegendSeries(int n) const
     return nullptr;
 }
 
+SideLegendSettings TCustomChart::LegendSettings() const
+{
+    SideLegendSettings s;
+    s.Left = Legend.Alignment() == laLeft;
+    s.TopPos = Legend.TopPos();
+    s.ColorWidth = Legend.ColorWidth();
+    s.FrameVisible = Legend.Frame.Visible();
+    s.FrameWidth = Legend.Frame.Width();
+    s.ShadowSize = Legend.ShadowSize();
+    s.ResizeChart = Legend.ResizeChart();
+    s.HorizMargin = Legend.HorizMargin();
+    return s;
+}
+
 void TCustomChart::DrawLegend(Canvas& canvas)
 {
     const TLegendStyle style = Legend.LegendStyle() == lsAuto
@@ -201,110 +182,62 @@ void TCustomChart::DrawLegend(Canvas& canvas)
     const int items = std::max(0, LegendSeriesCount() - first);
 
     canvas.SetFont(Legend.Font.Value());
-    const int fontHeight = canvas.TextHeight(FontHeightSample);
-    const int frame = Legend.Frame.Width();
-    const int shadow = Legend.ShadowSize();
-    const TRect& panel = PanelRect();
-    const TRect& plot = PlotRect();
-
-    TRect box;
-    box.Top = panel.Top + Round(Legend.TopPos() * double(panel.Height()) / Percent);
-    int rows = 0;
-    if (box.Top < plot.Bottom && fontHeight > 0)
-        rows = std::min(items, (plot.Bottom - 2 * frame - box.Top) / fontHeight);
+    const int fontHeight = texts_.FontHeight(canvas);
+    const SideLegendSettings settings = LegendSettings();
+    const int top = SideLegendTop(PanelRect(), settings.TopPos);
+    const int rows = SideLegendRows(top, PlotRect(), settings.FrameWidth, fontHeight, items);
     if (rows < 1)
         return;
-    box.Bottom = box.Top + 2 * LegendRowInset + fontHeight * rows;
-
     int textWidth = 0;
     for (int p = 0; p < rows; ++p)
-        textWidth = std::max(textWidth, canvas.TextWidth(LegendText(first + p)));
-    const int frameSpace = Legend.Frame.Visible() ? frame + 1 : 0;
-    const int symbolWidth = Round((textWidth + LegendSymbolExtra) * Legend.ColorWidth() / Percent);
-    int textX = 0;
-    if (alignment == laRight) {
-        box.Right = plot.Right - frameSpace - shadow;
-        textX = box.Right - textWidth - LegendTextGap;
-        box.Left = textX - symbolWidth - 2 * LegendSymbolGap;
-    } else {
-        box.Left = plot.Left + frameSpace;
-        textX = box.Left + LegendSymbolGap + symbolWidth + LegendSymbolGap;
-        box.Right = textX + textWidth + LegendTextGap;
-    }
-    Legend.SetSymbolWidth(symbolWidth);
-    Legend.SetLegendRect(box);
+        textWidth = std::max(textWidth, texts_.Width(canvas, LegendText(first + p)));
+    const SideLegendLayout legend = LayoutSideLegend(settings, PlotRect(), top, rows, fontHeight, textWidth);
+    Legend.SetSymbolWidth(legend.SymbolWidth);
+    Legend.SetLegendRect(legend.Box);
 
-    DrawLegendBox(canvas, box);
-    DrawLegendItems(canvas, box, rows, fontHeight, textX);
-    TakeLegendRoom(box);
+    DrawLegendBox(canvas, settings, legend.Box);
+    DrawLegendItems(canvas, legend, rows, fontHeight);
+    ChangePlotRect(PlotBesideLegend(settings, PlotRect(), PlotWidth(), legend.Box));
+    NormalizePlotRect();
 }
 
-void TCustomChart::DrawLegendBox(Canvas& canvas, const TRect& box)
+void TCustomChart::DrawLegendBox(Canvas& canvas, const SideLegendSettings& settings, const TRect& box)
 {
-    const int frame = Legend.Frame.Width();
-    const int shadow = Legend.ShadowSize();
-    TRect outline = box;
-    int reach = shadow - 1;
-    if (Legend.Frame.Visible()) {
+    if (settings.FrameVisible)
         Legend.Frame.AssignTo(canvas, Legend.Frame.Color() == clNoOwnColor ? clBlack : Legend.Frame.Color());
-        outline = {box.Left - frame, box.Top - frame, box.Right + frame, box.Bottom + frame};
-        reach = shadow + frame + (frame - 1) / 2;
-    } else {
+    else
         canvas.SetPenStyle(PenStyle::Clear);
-    }
-    if (shadow > 0) {
+    if (settings.ShadowSize > 0) {
         canvas.SetBrushColor(Resolved(Legend.ShadowColor()));
-        canvas.FillRect({box.Left + shadow, box.Top + shadow, box.Right + reach, box.Bottom + reach});
+        canvas.FillRect(LegendShadow(settings, box));
     }
     canvas.SetBrushColor(Resolved(Legend.Color()));
+    const TRect outline = LegendOutline(settings, box);
     canvas.Rectangle(outline.Left, outline.Top, outline.Right, outline.Bottom);
 }
 
-void TCustomChart::DrawLegendItems(Canvas& canvas, const TRect& box, int rows, int fontHeight, int textX)
+void TCustomChart::DrawLegendItems(Canvas& canvas, const SideLegendLayout& legend, int rows, int fontHeight)
 {
     canvas.SetPen({Legend.Color() == clBlack ? clWhite : clBlack, 1, PenStyle::Solid, PenMode::Copy});
     const int first = Legend.FirstValue();
-    const int symbolWidth = Legend.SymbolWidth();
     for (int p = 0; p < rows; ++p) {
         const int item = Legend.Inverted() ? first + rows - 1 - p : first + p;
-        const int y = box.Top + LegendRowInset + fontHeight * p;
+        const int y = LegendRowTop(legend, p, fontHeight);
         canvas.SetBrushStyle(BrushStyle::Clear);
         canvas.SetBackgroundMode(BackgroundMode::Transparent);
         canvas.SetTextAlign({});
         canvas.SetFont(Legend.Font.Value());
         const std::string text = LegendText(item);
         if (!text.empty())
-            canvas.TextOut(textX, y, text);
+            canvas.TextOut(legend.TextX, y, text);
         if (TChartSeries* series = LegendSeries(item))
-            series->DrawLegendSymbol(canvas, {textX - LegendSymbolGap - symbolWidth, y + LegendSymbolInset,
-                                              textX - LegendSymbolGap, y + fontHeight - LegendSymbolInset});
+            series->DrawLegendSymbol(canvas, LegendSymbolRect(legend, p, fontHeight));
         if (Legend.DividingLines.Visible() && p > 0) {
             Legend.DividingLines.AssignTo(canvas);
-            canvas.MoveTo(box.Left, y);
-            canvas.LineTo(box.Right, y);
+            canvas.MoveTo(legend.Box.Left, y);
+            canvas.LineTo(legend.Box.Right, y);
         }
     }
-}
-
-void TCustomChart::TakeLegendRoom(const TRect& box)
-{
-    TRect rest = PlotRect();
-    const bool left = Legend.Alignment() == laLeft;
-    if (Legend.ResizeChart()) {
-        if (left)
-            rest.Left = box.Right;
-        else
-            rest.Right = box.Left;
-    }
-    // PlotWidth is still that of the plot before the legend took its part.
-    const int gap = Legend.HorizMargin() != 0 ? Legend.HorizMargin()
-                                              : MulDiv(LegendHorizGapPercent, PlotWidth(), int(Percent));
-    if (left)
-        rest.Left += gap;
-    else
-        rest.Right -= gap;
-    ChangePlotRect(rest);
-    NormalizePlotRect();
 }
 
 void TCustomChart::DrawTitles(Canvas& canvas)
@@ -318,7 +251,7 @@ void TCustomChart::DrawTitles(Canvas& canvas)
 void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
 {
     canvas.SetFont(title.Font.Value());
-    const int fontHeight = canvas.TextHeight(FontHeightSample);
+    const int fontHeight = texts_.FontHeight(canvas);
     if (title.Brush.Color() == clNoOwnColor) {
         canvas.SetBrushStyle(BrushStyle::Clear);
     } else {
@@ -329,61 +262,32 @@ void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
         (title.Frame.Visible() && title.Frame.Color() != clNoOwnColor) ? title.Frame.Width() : 0;
     const auto& lines = title.Text();
     const int count = static_cast<int>(lines.size());
-
-    const TRect& plot = PlotRect();
-    TRect inner{plot.Left + frame, 0, plot.Right - frame, 0};
-    if (atTop) {
-        inner.Top = plot.Top + frame;
-        inner.Bottom = inner.Top + count * fontHeight;
-    } else {
-        inner.Bottom = plot.Bottom - frame;
-        inner.Top = inner.Bottom - count * fontHeight;
-    }
-    TRect outer{inner.Left - frame, inner.Top - frame, inner.Right + frame, inner.Bottom + frame};
-    title.SetTitleRect(outer);
+    const TitleLayout layout = LayoutTitle(PlotRect(), frame, count, fontHeight, atTop);
+    title.SetTitleRect(layout.Outer);
     if (count == 0)
         return;
 
     if (frame > 0) {
+        TRect outline = layout.Outer;
         if (title.AdjustFrame()) {
             int widest = 0;
             for (const auto& line : lines)
-                widest = std::max(widest, canvas.TextWidth(line));
-            const int width = widest + 2 * frame;
-            if (title.Alignment() == taLeftJustify) {
-                outer.Right = outer.Left + width;
-            } else if (title.Alignment() == taRightJustify) {
-                outer.Left = outer.Right - width;
-            } else {
-                outer.Left = (outer.Left + outer.Right) / 2 - width / 2;
-                outer.Right = outer.Left + width;
-            }
+                widest = std::max(widest, texts_.Width(canvas, line));
+            outline = AdjustedTitleFrame(outline, title.Alignment(), widest, frame);
         }
         title.Frame.AssignTo(canvas);
-        canvas.Rectangle(outer.Left, outer.Top, outer.Right, outer.Bottom);
+        canvas.Rectangle(outline.Left, outline.Top, outline.Right, outline.Bottom);
     }
 
     canvas.SetBackgroundMode(BackgroundMode::Transparent);
     canvas.SetTextAlign({});
     for (int i = 0; i < count; ++i) {
         const std::string& line = lines[static_cast<std::size_t>(i)];
-        const int y = atTop ? inner.Top + i * fontHeight : inner.Bottom - (count - i) * fontHeight;
-        const int width = canvas.TextWidth(line);
-        int x = inner.Left;
-        if (title.Alignment() == taRightJustify)
-            x = inner.Right - width;
-        else if (title.Alignment() == taCenter)
-            x = (inner.Left + inner.Right) / 2 - width / 2;
-        canvas.TextOut(x, y, line);
+        const int x = AlignedTextLeft(layout.Lines.Left, layout.Lines.Right, title.Alignment(),
+                                      texts_.Width(canvas, line));
+        canvas.TextOut(x, TitleLineTop(layout, i, count, fontHeight, atTop), line);
     }
-
-    TRect rest = plot;
-    const int frameSpace = frame > 0 ? 2 * frame : 0;
-    if (atTop)
-        rest.Top = inner.Bottom + frameSpace + TitleGap;
-    else
-        rest.Bottom = inner.Top - frameSpace - TitleGap;
-    ChangePlotRect(rest);
+    ChangePlotRect(layout.Plot);
     NormalizePlotRect();
 }
 
@@ -474,106 +378,18 @@ TChartClickedPart TCustomChart::ClickedPart(int x, int y)
     return part;
 }
 
-bool TCustomChart::ClickClaimed(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x,
-                                int y)
-{
-    if (part.Part == cpSeries && part.Series->OnClick) {
-        part.Series->OnClick(*part.Series, part.PointIndex, button, shift, x, y);
-        return true;
-    }
-    if (part.Part == cpAxis && OnClickAxis) {
-        OnClickAxis(*part.Axis, button, shift, x, y);
-        return true;
-    }
-    if (part.Part == cpPlotArea && OnClickBackground) {
-        OnClickBackground(button, shift, x, y);
-        return true;
-    }
-    return false;
-}
-
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (OnMouseDown)
         OnMouseDown(button, shift, x, y);
-    // A second button pressed during a drag is ignored.
-    if (ZoomRecord().Active || PanningRecord().Active)
-        return;
-    const TChartClickedPart part = ClickedPart(x, y);
-    if (part.Part != cpSeries && part.Part != cpAxis && part.Part != cpPlotArea)
-        return;
-    if (!ClickClaimed(part, button, shift, x, y))
-        StartGesture(button, shift, x, y);
-}
-
-// The cursor stays the chart's own arrow throughout: the program's series
-// have no cursor of their own.
-void TCustomChart::StartGesture(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (allowZoom_ && button == ZoomMouseButton && (shift & ZoomKeyShift) == ZoomKeyShift) {
-        ZoomRecord() = {true, x, y, x, y};
-        InvalidateWindow();
-    }
-    if (allowPanning_ != pmNone && button == ScrollMouseButton && (shift & ScrollKeyShift) == ScrollKeyShift)
-        PanningRecord() = {true, x, y, x, y};
+    gestures_.Press(button, shift, x, y);
 }
 
 void TCustomChart::MouseMove(TShiftState shift, int x, int y)
 {
     if (OnMouseMove)
         OnMouseMove(shift, x, y);
-    TZoomPanningRecord& zoom = ZoomRecord();
-    if (zoom.Active) {
-        if (x != zoom.X1 || y != zoom.Y1) {
-            zoom.X1 = x;
-            zoom.Y1 = y;
-            // The host shows the band anew over the picture as it is.
-            InvalidateWindow();
-        }
-        return;
-    }
-    TZoomPanningRecord& pan = PanningRecord();
-    if (!pan.Active)
-        return;
-    if (!PlotRect().Contains(x, y)) {
-        // Leaving the plot ends the scroll for the rest of the drag.
-        pan.Active = false;
-        return;
-    }
-    if (x == pan.X1 && y == pan.Y1)
-        return;
-    if (!axesSaved_)
-        SaveAxes();
-    bool scrolled = false;
-    if (x != pan.X1 && (allowPanning_ == pmHorizontal || allowPanning_ == pmBoth)) {
-        ScrollAxis(BottomAxis, pan.X1, x);
-        ScrollAxis(TopAxis, pan.X1, x);
-        scrolled = true;
-    }
-    if (y != pan.Y1 && (allowPanning_ == pmVertical || allowPanning_ == pmBoth)) {
-        ScrollAxis(LeftAxis, pan.Y1, y);
-        ScrollAxis(RightAxis, pan.Y1, y);
-        scrolled = true;
-    }
-    pan.X1 = x;
-    pan.Y1 = y;
-    if (scrolled) {
-        if (OnScroll)
-            OnScroll();
-        Invalidate();
-    }
-}
-
-void TCustomChart::ScrollAxis(TChartAxis& axis, int from, int to)
-{
-    const double d = axis.PixelToValue(from) - axis.PixelToValue(to);
-    const double newMinimum = axis.Minimum() + d;
-    const double newMaximum = axis.Maximum() + d;
-    bool allow = true;
-    if (OnAllowScroll)
-        OnAllowScroll(axis, newMinimum, newMaximum, allow);
-    if (allow)
-        axis.SetRange(newMinimum, newMaximum);
+    gestures_.Move(x, y);
 }
 
 void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
@@ -581,85 +397,28 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (OnMouseUp)
         OnMouseUp(button, shift, x, y);
     // Line series do nothing with a release, so it is not passed to them.
-    TZoomPanningRecord& zoom = ZoomRecord();
-    if (zoom.Active && button == ZoomMouseButton) {
-        zoom.Active = false;
-        InvalidateWindow();
-        zoom.X1 = x;
-        zoom.Y1 = y;
-        const std::int64_t dx = std::int64_t{x} - zoom.X0;
-        const std::int64_t dy = std::int64_t{y} - zoom.Y0;
-        if (std::llabs(dx) > MinimumDragPixels && std::llabs(dy) > MinimumDragPixels) {
-            if (dx > 0 && dy > 0)
-                ZoomRect();
-            else
-                UndoZoom();
-            Invalidate();
-        }
-    }
-    PanningRecord().Active = false;
+    gestures_.Release(button, x, y);
 }
 
 void TCustomChart::ZoomRect()
 {
-    TZoomPanningRecord& z = ZoomRecord();
-    if (z.X0 > z.X1)
-        std::swap(z.X0, z.X1);
-    if (z.Y0 > z.Y1)
-        std::swap(z.Y0, z.Y1);
-    ZoomValues(TopAxis.PixelToValue(z.X0), TopAxis.PixelToValue(z.X1), BottomAxis.PixelToValue(z.X0),
-               BottomAxis.PixelToValue(z.X1), LeftAxis.PixelToValue(z.Y1), LeftAxis.PixelToValue(z.Y0),
-               RightAxis.PixelToValue(z.Y1), RightAxis.PixelToValue(z.Y0));
+    gestures_.ZoomToBand();
 }
 
 void TCustomChart::ZoomValues(double topMin, double topMax, double bottomMin, double bottomMax,
                               double leftMin, double leftMax, double rightMin, double rightMax)
 {
-    // A further zoom keeps what the first one saved.
-    if (!axesSaved_)
-        SaveAxes();
-    LeftAxis.SetRange(leftMin, leftMax);
-    RightAxis.SetRange(rightMin, rightMax);
-    TopAxis.SetRange(topMin, topMax);
-    BottomAxis.SetRange(bottomMin, bottomMax);
-    zoomed_ = true;
-    if (OnZoom)
-        OnZoom();
-}
-
-void TCustomChart::SaveAxes()
-{
-    const auto save = [](const TChartAxis& axis) {
-        return TAxisSavedState{axis.Automatic(), axis.AutomaticMinimum(), axis.AutomaticMaximum(),
-                               axis.Minimum(), axis.Maximum()};
-    };
-    savedAxes_[SavedTop] = save(TopAxis);
-    savedAxes_[SavedLeft] = save(LeftAxis);
-    savedAxes_[SavedRight] = save(RightAxis);
-    savedAxes_[SavedBottom] = save(BottomAxis);
-    axesSaved_ = true;
+    gestures_.Zoom(topMin, topMax, bottomMin, bottomMax, leftMin, leftMax, rightMin, rightMax);
 }
 
 void TCustomChart::UndoZoom()
 {
-    if (axesSaved_) {
-        const auto restore = [](TChartAxis& axis, const TAxisSavedState& saved) {
-            axis.SetAutomatic(saved.Automatic);
-            axis.SetAutomaticMinimum(saved.AutomaticMinimum);
-            axis.SetAutomaticMaximum(saved.AutomaticMaximum);
-            if (!axis.Automatic())
-                axis.SetRange(saved.Minimum, saved.Maximum);
-        };
-        restore(TopAxis, savedAxes_[SavedTop]);
-        restore(BottomAxis, savedAxes_[SavedBottom]);
-        restore(LeftAxis, savedAxes_[SavedLeft]);
-        restore(RightAxis, savedAxes_[SavedRight]);
-    }
-    axesSaved_ = false;
-    if (OnUndoZoom)
-        OnUndoZoom();
-    Invalidate();
-    zoomed_ = false;
+    gestures_.Undo();
+}
+
+void TCustomChart::ScrollAxis(TChartAxis& axis, int from, int to)
+{
+    gestures_.Scroll(axis, from, to);
 }
 
 } // namespace otpor

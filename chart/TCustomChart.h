@@ -1,19 +1,22 @@
 // The chart layer of the chart control: title and foot, panel gradient,
 // walls, legend, and the paint sequence that lays out and draws the whole
 // oscillograph on a canvas: background, legend and title, axis space, back
-// wall, axes, series, rubber band. It also decides the mouse gestures: a
-// left drag to the lower right zooms into the dragged rectangle, any other
-// left drag restores the axes from before the first zoom, a right drag
-// inside the plot scrolls. Client px throughout; axis values in axis units.
+// wall, axes, series, rubber band. Each step measures its texts, asks
+// ChartLayout where things go and draws there. The mouse gestures (zoom and
+// scroll) are TChartGestures'; the chart's mouse handlers and zoom operations
+// hand over to it. Client px throughout; axis values in axis units.
 #pragma once
 
+#include "chart/ChartLayout.h"
 #include "chart/TAxisSavedState.h"
 #include "chart/TChartClickedPart.h"
+#include "chart/TChartGestures.h"
 #include "chart/TChartGradient.h"
 #include "chart/TChartLegend.h"
 #include "chart/TChartTitle.h"
 #include "chart/TChartWall.h"
 #include "chart/TCustomAxisPanel.h"
+#include "chart/TTextExtentCache.h"
 
 #include <array>
 #include <functional>
@@ -85,12 +88,18 @@ public:
     int AnimatedZoomSteps() const { return animatedZoomSteps_; }
     void SetAnimatedZoomSteps(int n) { SetProperty(animatedZoomSteps_, n); }
 
+    // The gestures and their drags (the rubber band, the scroll drag).
+    TChartGestures& Gestures() { return gestures_; }
+    TZoomPanningRecord& ZoomRecord() { return gestures_.ZoomRecord(); }
+    const TZoomPanningRecord& ZoomRecord() const { return gestures_.ZoomRecord(); }
+    TZoomPanningRecord& PanningRecord() { return gestures_.PanningRecord(); }
+    const TZoomPanningRecord& PanningRecord() const { return gestures_.PanningRecord(); }
     // The top, left, right and bottom axes as the first zoom or scroll found
     // them; AxesSaved while that state is not restored.
-    const std::array<TAxisSavedState, 4>& SavedAxes() const { return savedAxes_; }
-    bool AxesSaved() const { return axesSaved_; }
+    const std::array<TAxisSavedState, 4>& SavedAxes() const { return gestures_.SavedAxes(); }
+    bool AxesSaved() const { return gestures_.AxesSaved(); }
     // Set by a zoom, cleared by UndoZoom.
-    bool Zoomed() const { return zoomed_; }
+    bool Zoomed() const { return gestures_.Zoomed(); }
 
     // The part that the client pixel (x, y) lies on, as of the last paint:
     // legend, series (the last drawn first), axis, title, foot, plot.
@@ -139,22 +148,17 @@ private:
     // of them; null past the last.
     int LegendSeriesCount() const;
     TChartSeries* LegendSeries(int n) const;
-    void DrawLegendBox(Canvas& canvas, const TRect& box);
-    void DrawLegendItems(Canvas& canvas, const TRect& box, int rows, int fontHeight, int textX);
-    void TakeLegendRoom(const TRect& box);
-
-    // Whether a press claimed by an assigned click event; else the gesture starts.
-    bool ClickClaimed(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x, int y);
-    void StartGesture(TMouseButton button, TShiftState shift, int x, int y);
-    void SaveAxes();
+    SideLegendSettings LegendSettings() const;
+    void DrawLegendBox(Canvas& canvas, const SideLegendSettings& settings, const TRect& box);
+    void DrawLegendItems(Canvas& canvas, const SideLegendLayout& legend, int rows, int fontHeight);
 
     bool allowZoom_ = true;
     TPanningMode allowPanning_ = pmBoth;
     bool animatedZoom_ = false;
     int animatedZoomSteps_ = 8;
-    std::array<TAxisSavedState, 4> savedAxes_{};
-    bool axesSaved_ = false;
-    bool zoomed_ = false;
+    TChartGestures gestures_{*this};
+    // Extents of the legend's and the titles' texts.
+    TTextExtentCache texts_;
 };
 
 } // namespace otpor

@@ -70,6 +70,7 @@ void TCustomKavPanel::SetPlotRect(const TRect& r)
 {
     plotRect_ = r;
     NormalizePlotRect();
+    PlotRectPinned();
 }
 
 void TCustomKavPanel::NormalizePlotRect()

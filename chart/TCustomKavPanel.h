@@ -7,7 +7,6 @@
 
 #include "chart/ChartTypes.h"
 #include "chart/TChartChangeSink.h"
-#include "chart/TZoomPanningRecord.h"
 #include "platform/Canvas.h"
 #include "platform/Color.h"
 #include "platform/Geometry.h"
@@ -101,11 +100,6 @@ public:
     void NormalizePlotRect();
 
     // --- mouse -------------------------------------------------------------
-    // The drags of zoom and scroll.
-    TZoomPanningRecord& ZoomRecord() { return zoom_; }
-    const TZoomPanningRecord& ZoomRecord() const { return zoom_; }
-    TZoomPanningRecord& PanningRecord() { return panning_; }
-    const TZoomPanningRecord& PanningRecord() const { return panning_; }
     // Client pixels, which may lie outside the chart while a drag holds the
     // mouse. The panel itself does nothing with them.
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
@@ -116,6 +110,8 @@ protected:
     // Changes PlotRect's corners; PlotWidth and the rest follow only at the
     // next NormalizePlotRect, as the layout steps rely on.
     void ChangePlotRect(const TRect& r) { plotRect_ = r; }
+    // PlotRect was pinned from outside a paint (SetPlotRect).
+    virtual void PlotRectPinned() {}
     // Set by the chart's destructor: clearing series then asks for no paint.
     void BeginDestroy() { destroying_ = true; }
     bool Destroying() const { return destroying_; }
@@ -157,9 +153,6 @@ private:
     int plotHeight_ = 0;
     int plotXCenter_ = 0;
     int plotYCenter_ = 0;
-
-    TZoomPanningRecord zoom_;
-    TZoomPanningRecord panning_;
 };
 
 } // namespace otpor

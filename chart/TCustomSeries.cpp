@@ -53,8 +53,14 @@ void TCustomSeries::DrawSeries(Canvas& canvas)
     lastX_ = 0;
     lastY_ = 0;
     lastColor_ = clNone;
+    // A run of segments of one colour, each starting where the last ended, is
+    // drawn in one call: the same lines, without a pen change between them.
+    collecting_ = true;
+    run_.clear();
     for (int i = FirstVisibleIndex(); i <= LastVisibleIndex(); ++i)
         DrawValue(canvas, i);
+    FlushRun(canvas);
+    collecting_ = false;
     if (clip)
         canvas.RemoveClip();
     if (AfterDrawValues)
@@ -89,10 +95,8 @@ void TCustomSeries::DrawValue(Canvas& canvas, int index)
 
 void TCustomSeries::EnterAtPlotEdge(int index)
 {
-    const TChartAxis& horizontal = *GetHorizAxis();
-    const TChartAxis& vertical = *GetVertAxis();
-    const TRect& plot = ParentChart()->PlotRect();
-    lastX_ = horizontal.Inverted() ? plot.Right : plot.Left;
+    const TScaleMap& horizontal = GetHorizAxis()->Scale();
+    lastX_ = horizontal.MinPixel();
     // PixelToValue gives 0 on a plot without width.
     const double xv = horizontal.PixelToValue(lastX_);
     const double x0 = XValue(index - 1);
@@ -103,17 +107,38 @@ void TCustomSeries::EnterAtPlotEdge(int index)
     }
     const double y0 = YValue(index - 1);
     const double y1 = YValue(index);
-    lastY_ = vertical.VerticalValueToPixel(y0 + (y1 - y0) * (xv - x0) / (x1 - x0));
+    lastY_ = GetVertAxis()->VerticalValueToPixel(y0 + (y1 - y0) * (xv - x0) / (x1 - x0));
 }
 
 void TCustomSeries::DrawSegment(Canvas& canvas, int x, int y, TColor color)
 {
     if ((x == lastX_ && y == lastY_) || color == clNone)
         return;
+    if (collecting_) {
+        const bool continues = !run_.empty() && color == runColor_ && run_.back() == TPoint{lastX_, lastY_};
+        if (!continues) {
+            FlushRun(canvas);
+            run_.push_back({lastX_, lastY_});
+            runColor_ = color;
+        }
+        run_.push_back({x, y});
+        return;
+    }
     LinePen.AssignTo(canvas, color);
     canvas.SetBrushStyle(BrushStyle::Clear);
     canvas.MoveTo(lastX_, lastY_);
     canvas.LineTo(x, y);
+}
+
+void TCustomSeries::FlushRun(Canvas& canvas)
+{
+    if (run_.size() >= 2) {
+        LinePen.AssignTo(canvas, runColor_);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.MoveTo(run_.front().X, run_.front().Y);
+        canvas.PolylineTo(std::span<const TPoint>(run_).subspan(1));
+    }
+    run_.clear();
 }
 
 void TCustomSeries::DrawLegendSymbol(Canvas& canvas, const TRect& rect)

@@ -8,6 +8,8 @@
 #include "chart/TChartPen.h"
 #include "chart/TChartSeries.h"
 
+#include <vector>
+
 namespace otpor {
 
 class TCustomSeries : public TChartSeries {
@@ -44,14 +46,23 @@ private:
     // points i - 1 and i.
     void EnterAtPlotEdge(int index);
     // The segment from (LastX, LastY) to (x, y) in colour, unless it has no
-    // length or the colour is clNone.
+    // length or the colour is clNone. During DrawSeries it joins the run of
+    // segments in hand when it continues it in the same colour.
     void DrawSegment(Canvas& canvas, int x, int y, TColor color);
+    // Draws the run in hand as one call and empties it.
+    void FlushRun(Canvas& canvas);
     // The rectangle the series' drawing is clipped to.
     TRect ClipBox() const;
 
     int lastX_ = 0;
     int lastY_ = 0;
     TColor lastColor_ = clNone;
+
+    // Joined segments of one colour not yet drawn: their points in order.
+    // The storage is kept from paint to paint.
+    bool collecting_ = false;
+    std::vector<TPoint> run_;
+    TColor runColor_ = clNone;
 };
 
 } // namespace otpor

@@ -12,6 +12,8 @@
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 
+#include <atomic>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -123,6 +125,14 @@ public:
         DrawLine(penPos_, {x, y});
         penPos_ = {x, y};
     }
+    // Pen lines from the pen position through the points in turn: the same
+    // pixels as LineTo to each of them, and the pen position ends on the
+    // last. A canvas may draw them in one go.
+    virtual void PolylineTo(std::span<const TPoint> points)
+    {
+        for (const TPoint p : points)
+            LineTo(p.X, p.Y);
+    }
 
     // Text at (x, y) anchored by the current alignment, in the current font;
     // the background mode decides whether the text cell is filled.
@@ -132,6 +142,10 @@ public:
     virtual void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) = 0;
     virtual int TextWidth(std::string_view text) = 0;
     virtual int TextHeight(std::string_view text) = 0;
+    // Tells canvases apart for whoever keeps text extents between calls: no
+    // two canvases of the process share one, and a canvas whose text metrics
+    // change takes a new one (MetricsChanged).
+    std::uint64_t MetricsId() const { return metricsId_; }
 
     // A solid fill of w x h pixels from (x, y); a negative h fills the rows
     // above y (y excluded), a negative w the columns left of x.
@@ -144,6 +158,7 @@ public:
     virtual void RemoveClip() = 0;
 
 protected:
+    void MetricsChanged() { metricsId_ = NextMetricsId(); }
     // The line of LineTo, from one point to the other, end pixel not set.
     virtual void DrawLine(TPoint from, TPoint to) = 0;
 
@@ -155,6 +170,13 @@ private:
     TColor backgroundColor_ = clWhite;
     otpor::TextAlign textAlign_;
     TPoint penPos_;
+
+    static std::uint64_t NextMetricsId()
+    {
+        static std::atomic<std::uint64_t> last{0};
+        return ++last;
+    }
+    std::uint64_t metricsId_ = NextMetricsId();
 };
 
 } // namespace otpor

@@ -18,6 +18,8 @@ TColor ColorToRGB(TColor c)
         return sys.BtnShadow;
     case clBtnHighlight:
         return sys.BtnHighlight;
+    case clWindowText:
+        return sys.WindowText;
     default:
         return c & 0x00FFFFFFu;
     }

@@ -47,18 +47,20 @@ inline constexpr TColor clDefaultPointColor = 0x20000000;
 inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clBtnShadow = 0x80000010;
 inline constexpr TColor clBtnHighlight = 0x80000014;
+inline constexpr TColor clWindowText = 0x80000008;
 
 inline constexpr bool IsSystemColor(TColor c)
 {
     return (c & 0xFF000000u) == 0x80000000u && c != clNoOwnColor;
 }
 
-// The palette the system colours resolve to; the Qt layer may replace it with
-// the desktop's own at start.
+// The palette the system colours resolve to: the classic light set until the
+// program takes the desktop's own at start, all four from one palette.
 struct SystemColors {
     TColor BtnFace = RGB(240, 240, 240);
     TColor BtnShadow = RGB(160, 160, 160);
     TColor BtnHighlight = RGB(255, 255, 255);
+    TColor WindowText = RGB(0, 0, 0);
 };
 
 SystemColors& CurrentSystemColors();

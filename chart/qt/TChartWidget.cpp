@@ -82,29 +82,36 @@ void TChartWidget::Paint()
     const int h = height();
     if (w <= 0 || h <= 0)
         return;
-    const bool current = picture_ && chart_->Buffered() && !chart_->BufferStale() && picture_->Width() == w &&
-                         picture_->Height() == h;
+    const double ratio = devicePixelRatioF();
+    // A new screen or scale makes a new picture, which is drawn below.
+    const bool sameRatio = !picture_ || !picture_->SetRatio(ratio);
+    const bool current = picture_ && sameRatio && chart_->Buffered() && !chart_->BufferStale() &&
+                         picture_->Width() == w && picture_->Height() == h;
     if (!current) {
         if (!picture_)
-            picture_.emplace(w, h);
+            picture_.emplace(w, h, ratio);
         else if (picture_->Width() != w || picture_->Height() != h)
             picture_->SetSize(w, h);
-        chart_->Draw(*picture_, {0, 0, w, h});
+        chart_->Draw(picture_->Canvas(), {0, 0, w, h});
         // The paint sequence drew the band of a drag in progress; take it off
         // so that the picture holds the chart alone.
         if (chart_->ZoomRecord().Active)
-            chart_->DrawZoomRect(*picture_);
+            chart_->DrawZoomRect(picture_->Canvas());
         picture_->EndFrame();
     }
     // During a drag the band is shown over the current picture without laying
     // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
     const bool band = chart_->ZoomRecord().Active;
-    if (band)
-        chart_->DrawZoomRect(*picture_);
+    if (band) {
+        chart_->DrawZoomRect(picture_->Canvas());
+        picture_->EndFrame();
+    }
     QPainter painter(this);
     painter.drawImage(0, 0, picture_->Image());
-    if (band)
-        chart_->DrawZoomRect(*picture_);
+    if (band) {
+        chart_->DrawZoomRect(picture_->Canvas());
+        picture_->EndFrame();
+    }
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*)

@@ -1,11 +1,13 @@
 // The window control that shows a chart (the oscillograph Chart1): it owns
 // the chart and its off-screen picture, paints only when Qt asks, copies the
 // picture while it is current and draws it anew when the chart has marked it
-// stale, and passes the mouse to the chart. Client px throughout.
+// stale, and passes the mouse to the chart. Client px throughout; the picture
+// itself has the device pixel ratio of the screen, and is drawn anew when that
+// changes.
 #pragma once
 
 #include "chart/TChart.h"
-#include "platform/qt/QImageCanvas.h"
+#include "platform/qt/DevicePicture.h"
 
 #include <QWidget>
 
@@ -25,7 +27,7 @@ public:
     TChart& Chart() { return *chart_; }
     const TChart& Chart() const { return *chart_; }
 
-    // The off-screen picture; none after a resize until the next paint.
+    // The off-screen picture in device pixels; none after a resize until the next paint.
     const QImage* Picture() const { return picture_ ? &picture_->Image() : nullptr; }
 
 protected:
@@ -42,7 +44,7 @@ private:
     void Paint();
 
     std::unique_ptr<TChart> chart_;
-    std::optional<QImageCanvas> picture_;
+    std::optional<DevicePicture> picture_;
     bool paintRequested_ = false;
 };
 

@@ -254,6 +254,22 @@ void QImageCanvas::Polyline(std::span<const TPoint> points)
         Pixels().Polyline(points, CurrentLineStyle(), false);
 }
 
+void QImageCanvas::PolylineTo(std::span<const TPoint> points)
+{
+    if (points.empty())
+        return;
+    if (PenVisible()) {
+        Rasterizer& px = Pixels();
+        const LineStyle style = CurrentLineStyle();
+        TPoint from = PenPos();
+        for (const TPoint to : points) {
+            px.Line(from, to, style);
+            from = to;
+        }
+    }
+    MoveTo(points.back().X, points.back().Y);
+}
+
 void QImageCanvas::DrawLine(TPoint from, TPoint to)
 {
     if (PenVisible())

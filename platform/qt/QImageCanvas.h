@@ -51,6 +51,8 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Polygon(std::span<const TPoint> points) override;
     void Polyline(std::span<const TPoint> points) override;
+    // The lines of LineTo with the pen looked up once for the run.
+    void PolylineTo(std::span<const TPoint> points) override;
     void TextOut(int x, int y, std::string_view text) override;
     void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) override;
     int TextWidth(std::string_view text) override;

@@ -39,7 +39,8 @@ void ExpectProgramIcon(const QIcon& icon)
         const QString file = QStringLiteral(OTPOR_ICON_DIR "/otpor-rezanja-%1.png").arg(size);
         const QImage installed = QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         ASSERT_FALSE(installed.isNull()) << file.toStdString();
-        const QImage shown = icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage shown =
+            icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         EXPECT_EQ(shown, installed) << "size " << size;
     }
 }
@@ -122,7 +123,7 @@ TEST_F(MainWindow, RightAfterStartShowsThePromptsAndAnEmptyChart)
     EXPECT_EQ(form->Chart1->geometry(), QRect(232, 384, 433, 161));
     EXPECT_EQ(form->Image1->geometry(), QRect(232, 8, 433, 369));
     // The picture shows the tool's rake face, without arrows.
-    EXPECT_EQ(QColor(form->Image1->Canvas().Image().pixel(240, 245)), QColor(215, 215, 220));
+    EXPECT_EQ(QColor(form->Image1->Picture().pixel(240, 245)), QColor(215, 215, 220));
     EXPECT_TRUE(errors.empty());
 }
 

@@ -155,7 +155,7 @@ TEST_F(PictureMenusTest, SavesThePictureAsShownAndTheDataWholeOrNotAtAll)
     const QImage saved(png);
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
-              form.Image1->Canvas().Image().convertToFormat(QImage::Format_RGB32));
+              form.Image1->Picture().convertToFormat(QImage::Format_RGB32));
 
     // The next dialog proposes its name where the last one saved.
     const QString csv = folder.filePath("oscilogram.csv");

@@ -232,6 +232,63 @@ TEST(LineSeries, DrawsARunOfTracesWithoutAllocatingPerPoint)
     EXPECT_GT(canvas.lines, 300);
 }
 
+TEST(LineSeries, EachTraceOfARunIsDrawnAsOneRunOfJoinedLines)
+{
+    PaintedOscillograph osc;
+    test::FillRun(osc.series);
+    osc.Paint();
+    // One colour per trace, every point joined to the next: one run each.
+    EXPECT_EQ(osc.canvas.PolylineRuns, 3);
+    EXPECT_GT(osc.Lines(PenStyle::Solid).size(), 300u);
+
+    // A colour change or a break starts a new run.
+    osc.series.Series1.AddPoint(5, 80, "", clRed);
+    osc.series.Series1.AddPoint(10, 80, "", clNone);
+    osc.series.Series1.AddPoint(15, 81);
+    osc.series.Series1.AddPoint(20, 81);
+    osc.canvas.PolylineRuns = 0;
+    osc.Paint();
+    EXPECT_EQ(osc.canvas.PolylineRuns, 5);
+}
+
+// A canvas with the test metrics that keeps nothing, so that whatever asks
+// the heap during a paint is the chart.
+struct SilentCanvas : Canvas {
+    void Rectangle(int, int, int, int) override {}
+    void FillRect(const TRect&) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Polygon(std::span<const TPoint>) override {}
+    void Polyline(std::span<const TPoint>) override {}
+    void TextOut(int, int, std::string_view) override {}
+    void RotatedTextOut(int, int, std::string_view, int) override {}
+    int TextWidth(std::string_view text) override { return 6 * test::CodePoints(text); }
+    int TextHeight(std::string_view) override { return 14; }
+    void BandFill(int, int, int, int, TColor) override {}
+    void Bevel(const TRect&, TColor, TColor, int) override {}
+    void ClipRect(const TRect&) override {}
+    void RemoveClip() override {}
+    void DrawLine(TPoint, TPoint) override {}
+};
+
+TEST(LineSeries, ATicksRefillAndRepaintOfTheProgramsChartAskTheHeapForNothing)
+{
+    PaintedOscillograph osc;
+    SilentCanvas canvas;
+    // The first ticks size the point lists and the caches.
+    for (int tick = 0; tick < 3; ++tick) {
+        test::FillRun(osc.series, 0.3 * tick);
+        osc.chart.Draw(canvas, osc.chart.ClientRect());
+    }
+    allocations = 0;
+    countAllocations = true;
+    for (int tick = 3; tick < 40; ++tick) {
+        test::FillRun(osc.series, 0.3 * tick);
+        osc.chart.Draw(canvas, osc.chart.ClientRect());
+    }
+    countAllocations = false;
+    EXPECT_EQ(allocations, 0);
+}
+
 TEST(LineSeries, LegendSampleIsALineInTheSeriesColourAcrossTheMiddle)
 {
     UnitPlot plot;

@@ -58,6 +58,12 @@ void RecordingCanvas::Polyline(std::span<const TPoint> points)
     Calls.push_back(std::move(c));
 }
 
+void RecordingCanvas::PolylineTo(std::span<const TPoint> points)
+{
+    ++PolylineRuns;
+    Canvas::PolylineTo(points);
+}
+
 void RecordingCanvas::DrawLine(TPoint from, TPoint to)
 {
     auto c = Make(CallKind::Line);

@@ -61,6 +61,10 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Polygon(std::span<const TPoint> points) override;
     void Polyline(std::span<const TPoint> points) override;
+    // Recorded as its lines, one call each, like the LineTo calls it stands
+    // for; PolylineRuns counts the runs.
+    void PolylineTo(std::span<const TPoint> points) override;
+    int PolylineRuns = 0;
     void TextOut(int x, int y, std::string_view text) override;
     void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) override;
     int TextWidth(std::string_view text) override;
