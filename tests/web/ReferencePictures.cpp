@@ -64,6 +64,6 @@ int main(int argc, char** argv)
     if (!chart)
         return 1;
     const bool ok =
-        WritePpm(form.Image1->Canvas().Image(), dir + "/picture.ppm") && WritePpm(*chart, dir + "/chart.ppm");
+        WritePpm(form.Image1->Picture(), dir + "/picture.ppm") && WritePpm(*chart, dir + "/chart.ppm");
     return ok ? 0 : 1;
 }
