@@ -2,7 +2,9 @@
 
 #include "platform/qt/ErrorReport.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace otpor {
 
@@ -12,6 +14,15 @@ TImage::TImage(QWidget* parent, int width, int height)
     resize(width, height);
     // The picture covers the control: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool TImage::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && ToolTipText) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), ToolTipText(), this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TImage::paintEvent(QPaintEvent*)

@@ -3,10 +3,13 @@
 // bitmap follows the device pixel ratio of the screen the control is shown
 // on; when that changes, the bitmap is made anew and OnRedraw asked to draw
 // the picture again.
+// Hovering shows ToolTipText, when given, as a tooltip; nothing is drawn
+// into the picture for it.
 #pragma once
 
 #include "platform/qt/DevicePicture.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -25,7 +28,10 @@ public:
     // Draws the current picture into Canvas() again.
     std::function<void()> OnRedraw;
 
+    std::function<QString()> ToolTipText;
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/Accessibility.h"
 #include "app/Desktop.h"
 #include "app/PictureMenus.h"
 #include "app/ProgramIcon.h"
@@ -87,7 +88,11 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr); // a typed text selects nothing
+    // A typed text selects nothing: no completion, and leaving the field or
+    // pressing Return does not look the text up among the items.
+    list->setCompleter(nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+    QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     for (const Row& row : rows)
         list->addItem(Text(row.Name));
     list->setCurrentIndex(-1);
@@ -121,9 +126,11 @@ TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent),
     setFont(font);
     ApplyDesktopColors(*this);
 
+    InstallAccessibleInterfaces();
     CreateControls();
     ConnectHandlers();
     FormCreate();
+    new TFormAccessibility(*this, format_);
     new PictureMenus(*this);
 }
 

@@ -3,9 +3,11 @@
 #include "app/ProgramIcon.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextEdit>
 
 namespace otpor {
 
@@ -16,6 +18,8 @@ constexpr int PageHeight = 435;
 // The frame's bottom line lies on row 433, outside the 433-row picture control.
 constexpr int FrameBottomRow = 433;
 constexpr int TextMargin = 10;
+constexpr int TextWidth = PageWidth - 2 * TextMargin;
+constexpr int TextHeight = FrameBottomRow - 2 * TextMargin;
 constexpr int MaxTextPixelSize = 14;
 constexpr int MinTextPixelSize = 8;
 const QColor PageColor(254, 254, 153);
@@ -64,6 +68,44 @@ QString PageHtml()
     return html;
 }
 
+// Light yellow, framed on three sides within the picture control.
+QImage RenderPaper()
+{
+    QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    p.fillRect(0, 0, PageWidth, FrameBottomRow + 1, PageColor);
+    p.setPen(Qt::black);
+    p.drawLine(0, 0, PageWidth - 1, 0);
+    p.drawLine(0, FrameBottomRow, PageWidth - 1, FrameBottomRow);
+    p.drawLine(0, 0, 0, FrameBottomRow);
+    p.drawLine(PageWidth - 1, 0, PageWidth - 1, FrameBottomRow);
+    return page;
+}
+
+// The paragraphs in the largest type that fits the page with the fonts at hand.
+void LayOutText(QTextDocument& doc)
+{
+    QFont serif(QStringLiteral("Liberation Serif"));
+    serif.setStyleHint(QFont::Serif);
+    doc.setDocumentMargin(0);
+    doc.setTextWidth(TextWidth);
+    for (int size = MaxTextPixelSize; size >= MinTextPixelSize; --size) {
+        serif.setPixelSize(size);
+        doc.setDefaultFont(serif);
+        doc.setHtml(PageHtml());
+        if (doc.size().height() <= TextHeight)
+            break;
+    }
+}
+
+QPalette BlackText(QPalette palette)
+{
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::Text, Qt::black);
+    return palette;
+}
+
 } // namespace
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -82,35 +124,57 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(8, 8, 393, 433);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(RenderPage()));
+    Image1->setAccessibleName(QStringLiteral("Stranica"));
+
+    // The text over the paper: selectable by mouse, Ctrl+A and Ctrl+C, with no
+    // caret, frame or background of its own, so the page looks as painted.
+    Text = new QTextEdit(Image1);
+    Text->setObjectName(QStringLiteral("Text"));
+    Text->setAccessibleName(windowTitle());
+    Text->setGeometry(TextMargin, TextMargin, TextWidth, TextHeight);
+    Text->setReadOnly(true);
+    Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Text->setFrameShape(QFrame::NoFrame);
+    Text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text->viewport()->setAutoFillBackground(false);
+    Text->setPalette(BlackText(Text->palette()));
+    Text->setFocusPolicy(Qt::StrongFocus);
     resize(416, 477);
+}
+
+void TForm2::showEvent(QShowEvent* event)
+{
+    // Laid out on the first "Help", not at the program's start.
+    if (Image1->pixmap().isNull())
+        LayOutPage();
+    QWidget::showEvent(event);
+}
+
+void TForm2::LayOutPage()
+{
+    Image1->setPixmap(QPixmap::fromImage(RenderPaper()));
+    auto* doc = new QTextDocument(Text);
+    LayOutText(*doc);
+    Text->setDocument(doc);
+    Text->setFont(doc->defaultFont());
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 QImage TForm2::RenderPage()
 {
-    QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter p(&page);
-    p.fillRect(0, 0, PageWidth, FrameBottomRow + 1, PageColor);
-    p.setPen(Qt::black);
-    p.drawLine(0, 0, PageWidth - 1, 0);
-    p.drawLine(0, FrameBottomRow, PageWidth - 1, FrameBottomRow);
-    p.drawLine(0, 0, 0, FrameBottomRow);
-    p.drawLine(PageWidth - 1, 0, PageWidth - 1, FrameBottomRow);
-
-    // The largest type that fits the page with the fonts at hand.
+    QImage page = RenderPaper();
     QTextDocument doc;
-    QFont serif(QStringLiteral("Liberation Serif"));
-    serif.setStyleHint(QFont::Serif);
-    doc.setDocumentMargin(0);
-    doc.setTextWidth(PageWidth - 2 * TextMargin);
-    for (int size = MaxTextPixelSize; size >= MinTextPixelSize; --size) {
-        serif.setPixelSize(size);
-        doc.setDefaultFont(serif);
-        doc.setHtml(PageHtml());
-        if (doc.size().height() <= FrameBottomRow - 2 * TextMargin)
-            break;
-    }
+    LayOutText(doc);
+    QPainter p(&page);
     p.translate(TextMargin, TextMargin);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, Qt::black);

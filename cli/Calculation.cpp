@@ -6,17 +6,9 @@
 #include "sim/InputHandlers.h"
 #include "sim/MaterialTables.h"
 
-#include <cmath>
 #include <string>
 
 namespace otpor {
-
-namespace {
-
-// N m/min in one kW: 1000 N m/s.
-constexpr double NewtonMetresPerMinutePerKilowatt = 60000;
-
-} // namespace
 
 std::array<int, NumericInputCount> CalcInputs::DefaultControlValues()
 {
@@ -47,8 +39,8 @@ CalcResult Calculate(const CalcInputs& inputs)
     if (!IsFinite(r.Forces))
         throw Exception("the force model gives no finite value for these inputs");
     r.ToolSuits = ToolSuitsWork(s.Inputs.ToolMaterial, s.Inputs.WorkMaterial);
-    r.Resultant = std::hypot(r.Forces.F1, r.Forces.F2, r.Forces.F3);
-    r.CuttingPower = r.Forces.F1 * s.Inputs.CuttingSpeed / NewtonMetresPerMinutePerKilowatt;
+    r.Resultant = Resultant(r.Forces.F1, r.Forces.F2, r.Forces.F3);
+    r.CuttingPower = CuttingPower(r.Forces.F1, s.Inputs.CuttingSpeed);
     return r;
 }
 

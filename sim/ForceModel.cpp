@@ -68,4 +68,16 @@ bool IsFinite(const ForceResults& f)
     return std::isfinite(f.F1) && std::isfinite(f.F2) && std::isfinite(f.F3);
 }
 
+double Resultant(double f1, double f2, double f3)
+{
+    return std::hypot(f1, f2, f3);
+}
+
+double CuttingPower(double f1, double cuttingSpeed)
+{
+    // N m/min in one kW: 1000 N m/s.
+    constexpr double NewtonMetresPerMinutePerKilowatt = 60000;
+    return f1 * cuttingSpeed / NewtonMetresPerMinutePerKilowatt;
+}
+
 } // namespace otpor

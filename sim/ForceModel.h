@@ -23,4 +23,9 @@ ForceResults ComputeForces(const CuttingInputs& in, const MaterialCoefficients& 
 
 bool IsFinite(const ForceResults& f);
 
+// The resultant of F1, F2 and F3, N.
+double Resultant(double f1, double f2, double f3);
+// The cutting power F1 v / 60000, kW, for F1 in N and v in m/min.
+double CuttingPower(double f1, double cuttingSpeed);
+
 } // namespace otpor

@@ -7,11 +7,13 @@
 #include "app/TImage.h"
 #include "app/Unit1.h"
 #include "chart/qt/TChartWidget.h"
+#include "platform/Color.h"
 #include "platform/qt/Runtime.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QPalette>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,6 +51,18 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     otpor::qt::RegisterFallbackFonts();
+    // The page has no desktop palette: it draws with the classic system
+    // colours (the chart's bevel uses them), so the desktop is given the same.
+    const otpor::SystemColors classic;
+    const auto qcolor = [](otpor::TColor c) {
+        return QColor(otpor::GetRValue(c), otpor::GetGValue(c), otpor::GetBValue(c));
+    };
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Window, qcolor(classic.BtnFace));
+    palette.setColor(QPalette::Light, qcolor(classic.BtnHighlight));
+    palette.setColor(QPalette::Dark, qcolor(classic.BtnShadow));
+    palette.setColor(QPalette::WindowText, qcolor(classic.WindowText));
+    QApplication::setPalette(palette);
     QDir().mkpath(QString::fromStdString(dir));
 
     otpor::TForm1 form(otpor::FormatSettings{",", "."});
