@@ -1,7 +1,6 @@
 #include "platform/RasterCanvas.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace otpor {
 
@@ -46,12 +45,23 @@ LineStyle RasterCanvas::CurrentLineStyle() const
     return style;
 }
 
+std::optional<std::uint32_t> RasterCanvas::CurrentFill() const
+{
+    if (Brush().Style == BrushStyle::Clear)
+        return std::nullopt;
+    return ToPixel(Brush().Color);
+}
+
+std::optional<LineStyle> RasterCanvas::CurrentPen() const
+{
+    if (!PenVisible())
+        return std::nullopt;
+    return CurrentLineStyle();
+}
+
 void RasterCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
-    const std::optional<std::uint32_t> fill =
-        Brush().Style != BrushStyle::Clear ? std::optional(ToPixel(Brush().Color)) : std::nullopt;
-    const std::optional<LineStyle> pen = PenVisible() ? std::optional(CurrentLineStyle()) : std::nullopt;
-    Pixels().Rectangle(TRect{x1, y1, x2, y2}, fill, pen, CurrentOp());
+    Pixels().Rectangle(TRect{x1, y1, x2, y2}, CurrentFill(), CurrentPen(), CurrentOp());
 }
 
 void RasterCanvas::FillRect(const TRect& r)
@@ -70,17 +80,29 @@ void RasterCanvas::Ellipse(int x1, int y1, int x2, int y2)
 
 void RasterCanvas::Polygon(std::span<const TPoint> points)
 {
-    Rasterizer& px = Pixels();
-    if (Brush().Style != BrushStyle::Clear)
-        px.FillPolygon(points, ToPixel(Brush().Color), CurrentOp());
-    if (PenVisible())
-        px.Polyline(points, CurrentLineStyle(), true);
+    Pixels().Polygon(points, CurrentFill(), CurrentPen(), CurrentOp());
 }
 
 void RasterCanvas::Polyline(std::span<const TPoint> points)
 {
     if (PenVisible())
         Pixels().Polyline(points, CurrentLineStyle(), false);
+}
+
+void RasterCanvas::PolylineTo(std::span<const TPoint> points)
+{
+    if (points.empty())
+        return;
+    if (PenVisible()) {
+        Rasterizer& px = Pixels();
+        const LineStyle style = CurrentLineStyle();
+        TPoint from = PenPos();
+        for (const TPoint to : points) {
+            px.Line(from, to, style);
+            from = to;
+        }
+    }
+    MoveTo(points.back().X, points.back().Y);
 }
 
 void RasterCanvas::DrawLine(TPoint from, TPoint to)

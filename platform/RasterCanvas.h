@@ -12,6 +12,7 @@
 #include "platform/Rasterizer.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace otpor {
 
@@ -29,6 +30,8 @@ public:
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void Polygon(std::span<const TPoint> points) override;
     void Polyline(std::span<const TPoint> points) override;
+    // The lines of LineTo with the pen looked up once for the run.
+    void PolylineTo(std::span<const TPoint> points) override;
     void BandFill(int x, int y, int w, int h, TColor color) override;
     void Bevel(const TRect& r, TColor topLeft, TColor bottomRight, int width) override;
     void ClipRect(const TRect& r) override;
@@ -56,6 +59,9 @@ private:
     bool PenVisible() const;
     qt::LineStyle CurrentLineStyle() const;
     qt::RasterOp CurrentOp() const;
+    // The brush's fill and the visible pen, or nothing.
+    std::optional<std::uint32_t> CurrentFill() const;
+    std::optional<qt::LineStyle> CurrentPen() const;
 
     PixelOrder order_;
     qt::Rasterizer raster_;

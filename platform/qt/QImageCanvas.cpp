@@ -27,12 +27,6 @@ constexpr std::size_t MaxCachedTexts = 512;
 // texts reach it.
 constexpr i64 MaxMaskPixels = 1 << 20;
 
-std::uint32_t ToPixel(TColor c)
-{
-    const TColor rgb = ColorToRGB(c);
-    return qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
-
 QRect ToQRect(const TRect& r)
 {
     return QRect(r.Left, r.Top, r.Width(), r.Height());
@@ -56,17 +50,9 @@ int PixelSize(int height)
     return static_cast<int>(std::min<i64>(magnitude, MaxFontPixels));
 }
 
-// Whether a box around (left, top) of the size, widened by slack, can touch
-// the clip. Keeps far-away anchors away from the painter's coordinates.
-bool NearClip(const TRect& clip, i64 left, i64 top, i64 width, i64 height, i64 slack)
-{
-    return !clip.IsEmpty() && left + width + slack > clip.Left && left - slack < clip.Right &&
-           top + height + slack > clip.Top && top - slack < clip.Bottom;
-}
-
 } // namespace
 
-QImageCanvas::QImageCanvas(int width, int height)
+QImageCanvas::QImageCanvas(int width, int height) : RasterCanvas(PixelOrder::Xrgb)
 {
     SetSize(width, height);
 }
@@ -77,8 +63,9 @@ void QImageCanvas::SetSize(int width, int height)
 {
     image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     image_.fill(Qt::white);
-    clipped_ = false;
-    raster_.Attach(nullptr, 0, 0, 0);
+    // The new bitmap may lie where the old one did: attach afresh.
+    Raster().Attach(nullptr, 0, 0, 0);
+    RemoveClip();
 }
 
 void QImageCanvas::EndFrame() {}
@@ -87,14 +74,15 @@ Rasterizer& QImageCanvas::Pixels()
 {
     // A copy of Image() shares the pixels until one side writes; detach first.
     const auto* current = reinterpret_cast<const std::uint32_t*>(image_.constBits());
-    if (!image_.isDetached() || raster_.Bits() != current || current == nullptr) {
+    Rasterizer& raster = Raster();
+    if (!image_.isDetached() || raster.Bits() != current || current == nullptr) {
         auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
-        raster_.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)),
-                       image_.width(), image_.height());
-        if (clipped_)
-            raster_.SetClip(clip_);
+        raster.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)),
+                      image_.width(), image_.height());
+        if (Clipped())
+            raster.SetClip(ClipRectangle());
     }
-    return raster_;
+    return raster;
 }
 
 QImageCanvas::CachedFont& QImageCanvas::CurrentFont()
@@ -221,7 +209,7 @@ void QImageCanvas::DrawDirect(std::string_view text, int angle, int width, i64 x
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(ToQRect(raster_.Clip()));
+    painter.setClipRect(ToQRect(Raster().Clip()));
     const CachedFont& font = CurrentFont();
     painter.setFont(font.QtFont);
     painter.setPen(QColor::fromRgb(ToPixel(Font().Color)));
@@ -236,109 +224,6 @@ void QImageCanvas::DrawDirect(std::string_view text, int angle, int width, i64 x
         top = y;
     }
     painter.drawText(QPoint(static_cast<int>(left), static_cast<int>(top) + font.Ascent), ToQString(text));
-}
-
-bool QImageCanvas::PenVisible() const
-{
-    return Pen().Style != PenStyle::Clear;
-}
-
-RasterOp QImageCanvas::CurrentOp() const
-{
-    return Pen().Mode == PenMode::NotXor ? RasterOp::NotXor : RasterOp::Copy;
-}
-
-std::optional<std::uint32_t> QImageCanvas::CurrentFill() const
-{
-    if (Brush().Style == BrushStyle::Clear)
-        return std::nullopt;
-    return ToPixel(Brush().Color);
-}
-
-std::optional<LineStyle> QImageCanvas::CurrentPen() const
-{
-    if (!PenVisible())
-        return std::nullopt;
-    return CurrentLineStyle();
-}
-
-LineStyle QImageCanvas::CurrentLineStyle() const
-{
-    LineStyle style;
-    style.Pixel = ToPixel(Pen().Color);
-    style.Width = std::clamp(Pen().Width, 1, Rasterizer::MaxPenWidth);
-    // Like the reference platform, a styled pen wider than one pixel is solid.
-    style.Dotted = Pen().Style == PenStyle::Dot && style.Width == 1;
-    style.Op = CurrentOp();
-    return style;
-}
-
-void QImageCanvas::Rectangle(int x1, int y1, int x2, int y2)
-{
-    Pixels().Rectangle(TRect{x1, y1, x2, y2}, CurrentFill(), CurrentPen(), CurrentOp());
-}
-
-void QImageCanvas::FillRect(const TRect& r)
-{
-    if (Brush().Style == BrushStyle::Clear)
-        return;
-    Pixels().FillRect(r.Left, r.Top, r.Right, r.Bottom, ToPixel(Brush().Color), RasterOp::Copy);
-}
-
-void QImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
-{
-    const bool fill = Brush().Style != BrushStyle::Clear;
-    Pixels().Ellipse(TRect{x1, y1, x2, y2}, fill, ToPixel(Brush().Color), PenVisible(), CurrentLineStyle(),
-                     CurrentOp());
-}
-
-void QImageCanvas::Polygon(std::span<const TPoint> points)
-{
-    Pixels().Polygon(points, CurrentFill(), CurrentPen(), CurrentOp());
-}
-
-void QImageCanvas::Polyline(std::span<const TPoint> points)
-{
-    if (PenVisible())
-        Pixels().Polyline(points, CurrentLineStyle(), false);
-}
-
-void QImageCanvas::PolylineTo(std::span<const TPoint> points)
-{
-    if (points.empty())
-        return;
-    if (PenVisible()) {
-        Rasterizer& px = Pixels();
-        const LineStyle style = CurrentLineStyle();
-        TPoint from = PenPos();
-        for (const TPoint to : points) {
-            px.Line(from, to, style);
-            from = to;
-        }
-    }
-    MoveTo(points.back().X, points.back().Y);
-}
-
-void QImageCanvas::DrawLine(TPoint from, TPoint to)
-{
-    if (PenVisible())
-        Pixels().Line(from, to, CurrentLineStyle());
-}
-
-void QImageCanvas::CellOrigin(i64 x, i64 y, int width, int height, i64& left, i64& top) const
-{
-    switch (TextAlign().Horizontal) {
-    case HorizontalAlign::Left:
-        left = x;
-        break;
-    case HorizontalAlign::Center:
-        left = x - width / 2;
-        break;
-    case HorizontalAlign::Right:
-        left = x - width;
-        break;
-    }
-    top = TextAlign().Vertical == VerticalAlign::Bottom ? y - height : y;
 }
 
 void QImageCanvas::TextOut(int x, int y, std::string_view text)
@@ -430,33 +315,6 @@ int QImageCanvas::TextWidth(std::string_view text)
 int QImageCanvas::TextHeight(std::string_view)
 {
     return CurrentFont().Height;
-}
-
-void QImageCanvas::BandFill(int x, int y, int w, int h, TColor color)
-{
-    const i64 x0 = w < 0 ? i64{x} + w : x;
-    const i64 x1 = w < 0 ? x : i64{x} + w;
-    const i64 y0 = h < 0 ? i64{y} + h : y;
-    const i64 y1 = h < 0 ? y : i64{y} + h;
-    Pixels().FillRect(x0, y0, x1, y1, ToPixel(color), RasterOp::Copy);
-}
-
-void QImageCanvas::Bevel(const TRect& r, TColor topLeft, TColor bottomRight, int width)
-{
-    Pixels().Bevel(r, ToPixel(topLeft), ToPixel(bottomRight), width);
-}
-
-void QImageCanvas::ClipRect(const TRect& r)
-{
-    clipped_ = true;
-    clip_ = r;
-    Pixels().SetClip(r);
-}
-
-void QImageCanvas::RemoveClip()
-{
-    clipped_ = false;
-    Pixels().RemoveClip();
 }
 
 } // namespace otpor::qt

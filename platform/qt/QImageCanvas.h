@@ -19,8 +19,7 @@
 // the canvas detaches the image before it draws again.
 #pragma once
 
-#include "platform/Canvas.h"
-#include "platform/Rasterizer.h"
+#include "platform/RasterCanvas.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -36,7 +35,7 @@
 
 namespace otpor::qt {
 
-class QImageCanvas final : public Canvas {
+class QImageCanvas final : public RasterCanvas {
 public:
     // A white bitmap of width x height pixels.
     QImageCanvas(int width, int height);
@@ -53,24 +52,14 @@ public:
     // The end of a picture (nothing is held open between pictures).
     void EndFrame();
 
-    void Rectangle(int x1, int y1, int x2, int y2) override;
-    void FillRect(const TRect& r) override;
-    void Ellipse(int x1, int y1, int x2, int y2) override;
-    void Polygon(std::span<const TPoint> points) override;
-    void Polyline(std::span<const TPoint> points) override;
-    // The lines of LineTo with the pen looked up once for the run.
-    void PolylineTo(std::span<const TPoint> points) override;
     void TextOut(int x, int y, std::string_view text) override;
     void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) override;
     int TextWidth(std::string_view text) override;
     int TextHeight(std::string_view text) override;
-    void BandFill(int x, int y, int w, int h, TColor color) override;
-    void Bevel(const TRect& r, TColor topLeft, TColor bottomRight, int width) override;
-    void ClipRect(const TRect& r) override;
-    void RemoveClip() override;
 
 protected:
-    void DrawLine(TPoint from, TPoint to) override;
+    // The rasterizer on an image that nobody else shares.
+    Rasterizer& Pixels() override;
 
 private:
     // A font as Qt builds it, kept for the canvas's life.
@@ -135,8 +124,6 @@ private:
         std::vector<MaskRun> Runs;
     };
 
-    // The rasterizer on an image that nobody else shares.
-    Rasterizer& Pixels();
     // The canvas's current font, built once.
     CachedFont& CurrentFont();
     // The width of a number's text from its characters' advances, when its
@@ -150,21 +137,8 @@ private:
     // Qt's drawing of the text straight onto the image, for masks too large
     // to keep; (x, y) is the cell's top-left, or the anchor of turned text.
     void DrawDirect(std::string_view text, int angle, int width, std::int64_t x, std::int64_t y);
-    bool PenVisible() const;
-    LineStyle CurrentLineStyle() const;
-    // The brush's fill and the visible pen, or nothing.
-    std::optional<std::uint32_t> CurrentFill() const;
-    std::optional<LineStyle> CurrentPen() const;
-    RasterOp CurrentOp() const;
-    // The top-left of the text cell of a text of the size anchored at (x, y)
-    // by the current alignment.
-    void CellOrigin(std::int64_t x, std::int64_t y, int width, int height, std::int64_t& left,
-                    std::int64_t& top) const;
 
     QImage image_;
-    Rasterizer raster_;
-    bool clipped_ = false;
-    TRect clip_;
 
     std::vector<CachedFont> fonts_;
     std::size_t fontIndex_ = 0;
