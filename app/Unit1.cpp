@@ -82,7 +82,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, in
 
 template <std::size_t N, class Row>
 QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const std::array<Row, N>& rows,
-                            const char* prompt)
+                            std::string_view prompt)
 {
     auto* list = new QComboBox(parent);
     list->setObjectName(QString::fromLatin1(name));
@@ -96,7 +96,7 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
     for (const Row& row : rows)
         list->addItem(Text(row.Name));
     list->setCurrentIndex(-1);
-    list->setEditText(QString::fromUtf8(prompt));
+    list->setEditText(Text(prompt));
     list->setGeometry(16, top, 201, 21);
     list->setStyleSheet(
         QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
@@ -178,9 +178,9 @@ void TForm1::CreateControls()
 
     Button4 = MakeButton(this, "Button4", 72, 512, 57, "Help");
     Button5 = MakeButton(this, "Button5", 8, 480, 121, "Polazno stanje");
-    ComboBox1 = MakeMaterialList(this, "ComboBox1", 368, WorkMaterials, "Materijal obratka");
+    ComboBox1 = MakeMaterialList(this, "ComboBox1", 368, WorkMaterials, WorkMaterialPrompt);
     SpinEdit8 = MakeSpin(this, InputId::ForceMaximum, 152, 504, 57, format_);
-    ComboBox2 = MakeMaterialList(this, "ComboBox2", 328, ToolMaterials, "Materijal alata");
+    ComboBox2 = MakeMaterialList(this, "ComboBox2", 328, ToolMaterials, ToolMaterialPrompt);
     SpinEdit9 = MakeSpin(this, InputId::DisplayScale, 184, 408, 41, format_);
 
     QLabel* title = MakeLabel(Panel1, "Label1", 56, 8, "POLAZNI PODACI");
@@ -256,8 +256,8 @@ void TForm1::ConnectHandlers()
 
 void TForm1::FormCreate()
 {
-    ComboBox1->setEditText(QStringLiteral("Materijal obratka"));
-    ComboBox2->setEditText(QStringLiteral("Materijal alata"));
+    ComboBox1->setEditText(Text(WorkMaterialPrompt));
+    ComboBox2->setEditText(Text(ToolMaterialPrompt));
     otpor::FormCreate(State_);
     DrawWorkpieceAndTool();
 }

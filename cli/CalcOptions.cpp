@@ -124,17 +124,17 @@ void AddCalcOptions(CLI::App& app, CalcOptions& options)
                 NotesWidth));
     app.get_formatter()->column_width(HelpColumnWidth);
 
-    AddText(
-        app, "--work", options.WorkMaterial,
-        Wrapped(
-            "work material (\"Materijal obratka\"), by its text in the window's list or its row; required",
-            DescriptionWidth))
+    AddText(app, "--work", options.WorkMaterial,
+            Wrapped("work material (\"" + std::string(WorkMaterialPrompt) +
+                        "\"), by its text in the window's list or its row; required",
+                    DescriptionWidth))
         ->type_name("TEXT|ROW");
     AddText(
         app, "--tool", options.ToolMaterial,
         Wrapped(
-            "tool material (\"Materijal alata\"), by its text or its row; \"P40\" stands in rows 2 and 3, "
-            "which differ: give P40:2 or P40:3; required",
+            "tool material (\"" + std::string(ToolMaterialPrompt) +
+                "\"), by its text or its row; \"P40\" stands in rows 2 and 3, which differ: give P40:2 or "
+                "P40:3; required",
             DescriptionWidth))
         ->type_name("TEXT|ROW");
     for (const NumericInput& input : NumericInputs)

@@ -185,10 +185,11 @@ std::string FormatMaterialTables()
         const ToolMaterialRow& m = ToolMaterials[row - 1];
         tool.push_back({std::to_string(row), std::string(m.Name), ToolMaterialText(row), UnsuitableRows(m)});
     }
-    return "Work materials (\"Materijal obratka\"), DepthExponent " + FormatShortest(DepthExponentValue) +
-           " and FeedExponent " + FormatShortest(FeedExponentValue) + " for each:\n" +
-           AlignColumns(work, "RLRR") +
-           "\nTool materials (\"Materijal alata\"); one that does not suit the work material raises the "
+    return "Work materials (\"" + std::string(WorkMaterialPrompt) + "\"), DepthExponent " +
+           FormatShortest(DepthExponentValue) + " and FeedExponent " + FormatShortest(FeedExponentValue) +
+           " for each:\n" + AlignColumns(work, "RLRR") + "\nTool materials (\"" +
+           std::string(ToolMaterialPrompt) +
+           "\"); one that does not suit the work material raises the "
            "forces by "
            "the factor " +
            FormatShortest(UnsuitableToolFactor) + ":\n" + AlignColumns(tool, "RLLL");

@@ -20,6 +20,10 @@ struct ToolMaterialRow {
     unsigned UnsuitableFor;
 };
 
+// What each list shows until a material is chosen, and how it is named.
+inline constexpr std::string_view WorkMaterialPrompt = "Materijal obratka";
+inline constexpr std::string_view ToolMaterialPrompt = "Materijal alata";
+
 inline constexpr int WorkMaterialCount = 10;
 inline constexpr int ToolMaterialCount = 8;
 
