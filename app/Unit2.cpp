@@ -1,6 +1,7 @@
 #include "app/Unit2.h"
 
 #include "app/ProgramIcon.h"
+#include "sim/Instructions.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -23,50 +24,6 @@ constexpr int TextHeight = FrameBottomRow - 2 * TextMargin;
 constexpr int MaxTextPixelSize = 14;
 constexpr int MinTextPixelSize = 8;
 const QColor PageColor(254, 254, 153);
-
-// Button names stand in bold italic, with their quotation marks.
-QString Button(const char* name)
-{
-    return QStringLiteral("<b><i>„%1“</i></b>").arg(QString::fromUtf8(name));
-}
-
-QString PageHtml()
-{
-    const QString paragraphs[] = {
-        QStringLiteral(
-            "Program je namenjen za modeliranje otpora rezanja pri spoljašnjem uzdužnom struganju."),
-        QStringLiteral("Potrebno je uneti u odgovarajućim prozorima interfejsa podatke o uslovima i režimima "
-                       "procesa obrade, izabrati materijal obratka i alata i kliknite ekranski taster ") +
-            Button("Proces") + QStringLiteral("."),
-        QStringLiteral(
-            "U grafičkom prozoru izvodi se animacija procesa spoljašnjeg uzdužnog struganja sa "
-            "rezultujućim otporom rezanja (F) i odgovarajućim komponentama: glavni otpor rezanja "
-            "(F1), otpor prodiranja (F2) i otpor pomoćnog kretanja (F3). Istovremeno se na ekranu "
-            "oscilografa pojavljuju oscilogrami komponenti otpora rezanja u odgovarajućoj razmeri. "
-            "Razmera prikaza oscilograma može se menjati na vertikalnoj osi pomoću ekranskog tastera ") +
-            Button("Maksimalna sila na oscilogramu-F max , N") + QStringLiteral("."),
-        QStringLiteral(
-            "U toku modeliranja mogu se menjati uslovi i elementi režima rezanja i geometrija reznog "
-            "alata – strugarskog noža."),
-        QStringLiteral("Za zaustavljanje procesa modeliranja aktivirati ekranski taster ") + Button("Pauza") +
-            QStringLiteral(", a za nastavak procesa – taster ") + Button("Proces") + QStringLiteral("."),
-        QStringLiteral("Aktiviranjem ekranskog tastera ") + Button("Polazno stanje") +
-            QStringLiteral(" prevodi se strugarski nož u početnu poziciju."),
-        QStringLiteral(
-            "Svaki segment oscilograma može se povećati nekoliko puta na sledeći način: dovesti taster "
-            "miša u gornji levi ugao oscilograma, pritisnite levi taster miša i obeležite segmet za "
-            "uvećanje pomeranjem miša sa leva na desno, sa vrha ka dnu. Otpustite taster. Povećenje se "
-            "može izvesti više puta. Za vraćanje na početnu razmeru, manipulaciju mišem realizovati "
-            "obrnutim redosledom: pritisnite levi taster miša i pomeraje ga u levo ka vrhu. Otpustiti "
-            "taster."),
-    };
-    QString html;
-    for (const QString& p : paragraphs)
-        html += QStringLiteral(
-                    "<p align=\"justify\" style=\"text-indent:20px; margin-top:0px; margin-bottom:3px\">") +
-                p + QStringLiteral("</p>");
-    return html;
-}
 
 // Light yellow, framed on three sides within the picture control.
 QImage RenderPaper()
@@ -93,7 +50,8 @@ void LayOutText(QTextDocument& doc)
     for (int size = MaxTextPixelSize; size >= MinTextPixelSize; --size) {
         serif.setPixelSize(size);
         doc.setDefaultFont(serif);
-        doc.setHtml(PageHtml());
+        doc.setHtml(QString::fromStdString(InstructionsHtml(
+            "<p align=\"justify\" style=\"text-indent:20px; margin-top:0px; margin-bottom:3px\">")));
         if (doc.size().height() <= TextHeight)
             break;
     }

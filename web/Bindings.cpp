@@ -1,6 +1,7 @@
 // The module's interface to the page: one form, the page's glue as its Host,
 // and every call from the page run inside the error report, so that a failure
 // ends the handler with a box and never crosses into JavaScript.
+#include "sim/Instructions.h"
 #include "web/WebForm.h"
 
 #include <emscripten.h>
@@ -307,6 +308,12 @@ val Axes()
     return a;
 }
 
+// The instructions' paragraphs, as the desktop's page holds them.
+std::string InstructionsHtmlForPage()
+{
+    return InstructionsHtml();
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(otpor)
@@ -342,6 +349,7 @@ EMSCRIPTEN_BINDINGS(otpor)
     function("chartTextCells", &ChartTextCells);
     function("forces", &Forces);
     function("axes", &Axes);
+    function("instructionsHtml", &InstructionsHtmlForPage);
 }
 
 } // namespace otpor::web

@@ -331,6 +331,7 @@ showInstructions.z = 5;
 
 function setUpInstructions() {
   const form2 = byId('Form2');
+  byId('Form2Image1').innerHTML = page.module.instructionsHtml();
   const caption = byId('Form2Caption');
   form2.querySelector('.close').addEventListener('click', () => {
     form2.hidden = true;
