@@ -2,6 +2,7 @@
 // application's error report shows what() in a box with the error icon.
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -36,5 +37,18 @@ class LegendException : public Exception {
 public:
     using Exception::Exception;
 };
+
+// The message an error report shows for the exception: its what(), or
+// "Unknown error" for anything that is not a std::exception.
+inline std::string ExceptionMessage(std::exception_ptr error) noexcept
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "Unknown error";
+    }
+}
 
 } // namespace otpor

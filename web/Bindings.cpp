@@ -1,6 +1,7 @@
 // The module's interface to the page: one form, the page's glue as its Host,
 // and every call from the page run inside the error report, so that a failure
 // ends the handler with a box and never crosses into JavaScript.
+#include "platform/Errors.h"
 #include "sim/Instructions.h"
 #include "web/WebForm.h"
 
@@ -66,14 +67,7 @@ std::unique_ptr<WebForm> form;
 // goes on.
 void Report(std::exception_ptr error) noexcept
 {
-    std::string message;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        message = e.what();
-    } catch (...) {
-        message = "Unknown error";
-    }
+    const std::string message = ExceptionMessage(error);
     otpor_host_error(message.data(), Length(message));
 }
 

@@ -1,5 +1,6 @@
 #include "platform/qt/ErrorReport.h"
 
+#include "platform/Errors.h"
 #include "platform/qt/Runtime.h"
 
 namespace otpor::qt {
@@ -21,14 +22,7 @@ void SetErrorReportHook(std::function<void(const std::string& message)> hook)
 
 void ReportException(std::exception_ptr error) noexcept
 {
-    std::string message;
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-        message = e.what();
-    } catch (...) {
-        message = "Unknown error";
-    }
+    const std::string message = ExceptionMessage(error);
     try {
         if (ErrorReportHook())
             ErrorReportHook()(message);
