@@ -459,9 +459,15 @@ void TSpinEdit::KeyPress(QKeyEvent* event)
 
 void TSpinEdit::focusInEvent(QFocusEvent* event)
 {
-    // A context menu closing gives the focus back without the field being entered.
+    // The focus coming back from a context menu, or with its window after the
+    // error box or another program, finds the field as it was left: that is
+    // not entering it. (Selecting all here let a held Control+V paste over the
+    // whole text again after each error box.)
     const Qt::FocusReason reason = event->reason();
-    if (reason == Qt::PopupFocusReason) {
+    const bool returning =
+        reason == Qt::PopupFocusReason || (reason == Qt::ActiveWindowFocusReason && focusHeldByWindow_);
+    focusHeldByWindow_ = false;
+    if (returning) {
         QLineEdit::focusInEvent(event);
         return;
     }
@@ -479,7 +485,12 @@ void TSpinEdit::focusInEvent(QFocusEvent* event)
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason)
+    // A context menu or another window taking the focus does not leave the
+    // field: it stays its window's focus and gets the focus back with it.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::ActiveWindowFocusReason)
+        focusHeldByWindow_ = true;
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
         return;
     qt::Guarded([this] { Apply(model_.OnLeave()); });
 }

@@ -138,7 +138,9 @@ public:
     // setReadOnly is how these two take effect; set them here, not there.)
     bool ReadOnly() const { return model_.ReadOnly(); }
     void SetReadOnly(bool readOnly);
-    // All text selected when the field is entered, except by a left press on its text.
+    // All text selected when the field is entered, except by a left press on
+    // its text. Its window becoming active again is not entering the field,
+    // nor is another window taking the focus leaving it.
     bool AutoSelect() const { return model_.AutoSelect(); }
     void SetAutoSelect(bool autoSelect) { model_.SetAutoSelect(autoSelect); }
     // The one character besides digits and signs that may be typed.
@@ -199,6 +201,9 @@ private:
     // a change to raise OnChange for, and where a failing OnChange goes.
     bool pendingChange_ = false;
     std::exception_ptr* changeFailure_ = nullptr;
+    // The field lost the focus with its window, so it is still the window's
+    // focus: its return with the window is not an entry.
+    bool focusHeldByWindow_ = false;
 };
 
 // The glyphs of the up and down buttons: 9 x 6 pixels, a black triangle on
