@@ -687,28 +687,33 @@ void Rasterizer::Rectangle(const TRect& box, std::optional<std::uint32_t> fill,
         Polyline(corners, *pen, true);
         return;
     }
-    // The frame is the band of the pen's width around the columns left and
-    // right - 1 and the rows top and bottom - 1: w/2 pixels outside them,
-    // the rest inside.
-    const i64 w = std::clamp(pen->Width, 1, MaxPenWidth);
-    const i64 outerLeft = left - w / 2;
-    const i64 outerTop = top - w / 2;
-    const i64 outerRight = right - 1 - w / 2 + w;
-    const i64 outerBottom = bottom - 1 - w / 2 + w;
-    const i64 innerLeft = outerLeft + w;
-    const i64 innerTop = outerTop + w;
-    const i64 innerRight = outerRight - w;
-    const i64 innerBottom = outerBottom - w;
-    if (innerLeft >= innerRight || innerTop >= innerBottom) {
-        FillRect(outerLeft, outerTop, outerRight, outerBottom, pen->Pixel, op);
-        return;
+    const RectangleFrame frame = FrameOf({left, top, right, bottom}, pen->Width);
+    const PixelBox& inside = frame.Inside;
+    if (fill && inside.Left < inside.Right)
+        FillRect(inside.Left, inside.Top, inside.Right, inside.Bottom, *fill, op);
+    for (const PixelBox& band : frame.Bands)
+        FillRect(band.Left, band.Top, band.Right, band.Bottom, pen->Pixel, op);
+}
+
+RectangleFrame FrameOf(const PixelBox& box, int width)
+{
+    const i64 w = std::clamp(width, 1, Rasterizer::MaxPenWidth);
+    const i64 outerLeft = box.Left - w / 2;
+    const i64 outerTop = box.Top - w / 2;
+    const i64 outerRight = box.Right - 1 - w / 2 + w;
+    const i64 outerBottom = box.Bottom - 1 - w / 2 + w;
+    const PixelBox in{outerLeft + w, outerTop + w, outerRight - w, outerBottom - w};
+    RectangleFrame frame;
+    if (in.Left >= in.Right || in.Top >= in.Bottom) {
+        frame.Bands[0] = {outerLeft, outerTop, outerRight, outerBottom};
+        return frame;
     }
-    if (fill)
-        FillRect(innerLeft, innerTop, innerRight, innerBottom, *fill, op);
-    FillRect(outerLeft, outerTop, outerRight, innerTop, pen->Pixel, op);
-    FillRect(outerLeft, innerBottom, outerRight, outerBottom, pen->Pixel, op);
-    FillRect(outerLeft, innerTop, innerLeft, innerBottom, pen->Pixel, op);
-    FillRect(innerRight, innerTop, outerRight, innerBottom, pen->Pixel, op);
+    frame.Inside = in;
+    frame.Bands[0] = {outerLeft, outerTop, outerRight, in.Top};
+    frame.Bands[1] = {outerLeft, in.Bottom, outerRight, outerBottom};
+    frame.Bands[2] = {outerLeft, in.Top, in.Left, in.Bottom};
+    frame.Bands[3] = {in.Right, in.Top, outerRight, in.Bottom};
+    return frame;
 }
 
 void Rasterizer::Polygon(std::span<const TPoint> points, std::optional<std::uint32_t> fill,

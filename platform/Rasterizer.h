@@ -36,6 +36,26 @@ struct LineStyle {
     RasterOp Op = RasterOp::Copy;
 };
 
+// Pixels left..right-1 by top..bottom-1.
+struct PixelBox {
+    std::int64_t Left = 0;
+    std::int64_t Top = 0;
+    std::int64_t Right = 0;
+    std::int64_t Bottom = 0;
+};
+
+// The frame a pen of the width draws on an ordered, non-empty box: the band of
+// the pen's width around the box's outermost columns and rows (width / 2
+// pixels outside them, the rest inside, so an even width's extra pixel lies
+// above or left of each), square at the corners. Bands and Inside never
+// overlap; when the bands meet, Bands[0] is the whole frame and the rest and
+// Inside are empty.
+struct RectangleFrame {
+    PixelBox Bands[4];
+    PixelBox Inside;
+};
+RectangleFrame FrameOf(const PixelBox& box, int width);
+
 class Rasterizer {
 public:
     // The widest pen drawn; wider ones are drawn this wide.

@@ -234,28 +234,13 @@ void QPainterCanvas::Rectangle(int x1, int y1, int x2, int y2)
         Outline(corners, true);
         return;
     }
-    // The frame is centred on the edge columns and rows; frame and fill are
-    // disjoint, so that not-xor sets every pixel once.
+    const RectangleFrame frame = FrameOf({left, top, right, bottom}, PenWidth());
+    const PixelBox& inside = frame.Inside;
+    if (fill && inside.Left < inside.Right)
+        Fill(inside.Left, inside.Top, inside.Right, inside.Bottom, brush);
     const QRgb pen = ToRgb(Pen().Color);
-    const i64 w = PenWidth();
-    const i64 outerLeft = left - (w - 1) / 2;
-    const i64 outerTop = top - (w - 1) / 2;
-    const i64 outerRight = right - 1 - (w - 1) / 2 + w;
-    const i64 outerBottom = bottom - 1 - (w - 1) / 2 + w;
-    const i64 innerLeft = outerLeft + w;
-    const i64 innerTop = outerTop + w;
-    const i64 innerRight = outerRight - w;
-    const i64 innerBottom = outerBottom - w;
-    if (innerLeft >= innerRight || innerTop >= innerBottom) {
-        Fill(outerLeft, outerTop, outerRight, outerBottom, pen);
-        return;
-    }
-    if (fill)
-        Fill(innerLeft, innerTop, innerRight, innerBottom, brush);
-    Fill(outerLeft, outerTop, outerRight, innerTop, pen);
-    Fill(outerLeft, innerBottom, outerRight, outerBottom, pen);
-    Fill(outerLeft, innerTop, innerLeft, innerBottom, pen);
-    Fill(innerRight, innerTop, outerRight, innerBottom, pen);
+    for (const PixelBox& band : frame.Bands)
+        Fill(band.Left, band.Top, band.Right, band.Bottom, pen);
 }
 
 void QPainterCanvas::FillRect(const TRect& r)

@@ -137,6 +137,30 @@ TEST(ScreenRatio, PicturesFollowTheDevicePixelRatioOfTheScreen)
     EXPECT_EQ(*form.Chart1->Picture(), oscillograph.Image());
 }
 
+// A framed box at ratio 2 covers exactly the 2 x 2 blocks of its pixels at
+// ratio 1, for odd and even pen widths alike.
+TEST(ScreenRatio, RectangleFramesAtRatioTwoEnlargeThoseAtOne)
+{
+    for (const int width : {1, 2, 3, 4}) {
+        qt::QImageCanvas one(40, 30);
+        qt::QPainterCanvas two(40, 30, 2);
+        for (Canvas* c : {static_cast<Canvas*>(&one), static_cast<Canvas*>(&two)}) {
+            c->SetBrushColor(clBlue);
+            c->FillRect({0, 0, 40, 30});
+            c->SetBrushColor(clYellow);
+            c->SetPen({clRed, width, PenStyle::Solid, PenMode::Copy});
+            c->Rectangle(8, 6, 31, 22);
+        }
+        const QImage& big = two.Image();
+        int differing = 0;
+        for (int y = 0; y < big.height(); ++y) {
+            for (int x = 0; x < big.width(); ++x)
+                differing += big.pixel(x, y) != one.Image().pixel(x / 2, y / 2);
+        }
+        EXPECT_EQ(differing, 0) << "pen width " << width;
+    }
+}
+
 // Typed inputs can make any int a coordinate: the canvas of ratio 2 keeps
 // what shows and stays defined (this runs under the sanitizers too).
 TEST(ScreenRatio, AbsurdCoordinatesAtRatioTwoDrawWhatShows)
