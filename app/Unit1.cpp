@@ -105,17 +105,6 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
 
 } // namespace
 
-// One chart series as the process cycle fills it.
-class TForm1::SeriesAdapter : public SeriesSink {
-public:
-    explicit SeriesAdapter(TChartSeries* series) : series_(series) {}
-    void ClearValues() override;
-    void AddPoint(double x, double y, std::string_view label, TColor color) override;
-
-private:
-    TChartSeries* series_;
-};
-
 TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent), format_(format)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -281,9 +270,9 @@ void TForm1::CreateChart()
     Chart1->setGeometry(OscillographLeft, OscillographTop, OscillographWidth, OscillographHeight);
     Chart1->Chart().SetSeparators(format_);
     const OscillographSeries traces = ConfigureOscillograph(Chart1->Chart());
-    series_[0] = std::make_unique<SeriesAdapter>(&traces.Series1);
-    series_[1] = std::make_unique<SeriesAdapter>(&traces.Series2);
-    series_[2] = std::make_unique<SeriesAdapter>(&traces.Series3);
+    series_[0] = std::make_unique<TraceFeed>(traces.Series1);
+    series_[1] = std::make_unique<TraceFeed>(traces.Series2);
+    series_[2] = std::make_unique<TraceFeed>(traces.Series3);
 }
 
 TChart& TForm1::Chart()
@@ -297,16 +286,6 @@ void TForm1::SetLeftAxisMaximum(int maximum)
     // minimum is not set either.
     Chart().LeftAxis.SetMaximum(maximum);
     Chart().LeftAxis.SetMinimum(0);
-}
-
-void TForm1::SeriesAdapter::ClearValues()
-{
-    series_->ClearValues();
-}
-
-void TForm1::SeriesAdapter::AddPoint(double x, double y, std::string_view label, TColor color)
-{
-    series_->AddPoint(x, y, label, color);
 }
 
 void TForm1::Button1Click()

@@ -27,7 +27,7 @@ class TForm2;
 class TImage;
 class TSpinEdit;
 class TChart;
-class TChartSeries;
+class TraceFeed;
 namespace qt {
 class TChartWidget;
 }
@@ -109,8 +109,7 @@ private:
     FormatSettings format_;
     TForm2* form2_ = nullptr;
     bool forcesShown_ = false;
-    class SeriesAdapter;
-    std::unique_ptr<SeriesAdapter> series_[3];
+    std::unique_ptr<TraceFeed> series_[3];
 };
 
 } // namespace otpor

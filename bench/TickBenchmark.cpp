@@ -36,20 +36,6 @@ void ReportHeapCalls(benchmark::State& st, const bench::HeapCalls& calls, long t
     st.counters["frees_per_tick"] = benchmark::Counter(static_cast<double>(calls.Frees) / ticks);
 }
 
-// The chart's series as the window feeds them.
-class ChartSink : public SeriesSink {
-public:
-    explicit ChartSink(TChartSeries& s) : s_(s) {}
-    void ClearValues() override { s_.ClearValues(); }
-    void AddPoint(double x, double y, std::string_view label, TColor color) override
-    {
-        s_.AddPoint(x, y, label, color);
-    }
-
-private:
-    TChartSeries& s_;
-};
-
 // Effects that go nowhere, for the logic alone.
 class NullSeries : public SeriesSink {
 public:
@@ -115,7 +101,7 @@ void BM_FillOscillogram(benchmark::State& st)
     Prepare(s);
     TChart chart;
     const OscillographSeries series = ConfigureOscillograph(chart);
-    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    TraceFeed s1(series.Series1), s2(series.Series2), s3(series.Series3);
     for (auto _ : st)
         FillOscillogram(s, s1, s2, s3);
 }
@@ -140,7 +126,7 @@ void BM_ChartPaint(benchmark::State& st)
     Prepare(s);
     TChart chart;
     const OscillographSeries series = ConfigureOscillograph(chart);
-    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    TraceFeed s1(series.Series1), s2(series.Series2), s3(series.Series3);
     for (int i = 0; i < 400; ++i) {
         AdvanceProcess(s);
         FillOscillogram(s, s1, s2, s3);
@@ -172,7 +158,7 @@ void BM_ChartPaintRatio2(benchmark::State& st)
     Prepare(s);
     TChart chart;
     const OscillographSeries series = ConfigureOscillograph(chart);
-    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    TraceFeed s1(series.Series1), s2(series.Series2), s3(series.Series3);
     for (int i = 0; i < 400; ++i) {
         AdvanceProcess(s);
         FillOscillogram(s, s1, s2, s3);

@@ -6,6 +6,9 @@
 #include "chart/TChart.h"
 #include "chart/TLineSeries.h"
 #include "platform/Geometry.h"
+#include "sim/ProcessCycle.h"
+
+#include <string_view>
 
 namespace otpor {
 
@@ -26,5 +29,19 @@ struct OscillographSeries {
 
 // Gives a new chart the oscillograph's settings and adds its three series.
 OscillographSeries ConfigureOscillograph(TChart& chart);
+
+// One trace as the process cycle fills it.
+class TraceFeed final : public SeriesSink {
+public:
+    explicit TraceFeed(TChartSeries& series) : series_(series) {}
+    void ClearValues() override { series_.ClearValues(); }
+    void AddPoint(double x, double y, std::string_view label, TColor color) override
+    {
+        series_.AddPoint(x, y, label, color);
+    }
+
+private:
+    TChartSeries& series_;
+};
 
 } // namespace otpor

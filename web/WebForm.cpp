@@ -18,28 +18,15 @@ const std::array<SpinPlace, SpinCount> SpinPlaces = {{
     {"Form1", 184, 408, 41, "Label12 Label13"}, // display scale
 }};
 
-class WebForm::SeriesAdapter : public SeriesSink {
-public:
-    explicit SeriesAdapter(TChartSeries& series) : series_(series) {}
-    void ClearValues() override { series_.ClearValues(); }
-    void AddPoint(double x, double y, std::string_view label, TColor color) override
-    {
-        series_.AddPoint(x, y, label, color);
-    }
-
-private:
-    TChartSeries& series_;
-};
-
 WebForm::WebForm(Host& host, const FormatSettings& format)
     : host_(host), format_(format), chart_(std::make_unique<TChart>()), picture_(PictureWidth, PictureHeight),
       chartPicture_(OscillographWidth, OscillographHeight)
 {
     chart_->SetSeparators(format_);
     const OscillographSeries traces = ConfigureOscillograph(*chart_);
-    series_[0] = std::make_unique<SeriesAdapter>(traces.Series1);
-    series_[1] = std::make_unique<SeriesAdapter>(traces.Series2);
-    series_[2] = std::make_unique<SeriesAdapter>(traces.Series3);
+    series_[0] = std::make_unique<TraceFeed>(traces.Series1);
+    series_[1] = std::make_unique<TraceFeed>(traces.Series2);
+    series_[2] = std::make_unique<TraceFeed>(traces.Series3);
     chart_->SetOnInvalidate([this] { host_.InvalidateChart(); });
 
     // Limits first, then the start value, without change events.

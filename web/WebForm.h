@@ -7,6 +7,7 @@
 // a timer that was already running goes on behind it.
 #pragma once
 
+#include "chart/Oscillograph.h"
 #include "chart/TChart.h"
 #include "platform/FormatSettings.h"
 #include "sim/InputTable.h"
@@ -101,8 +102,7 @@ private:
     FormatSettings format_;
     SimulationState state_;
     std::unique_ptr<TChart> chart_;
-    class SeriesAdapter;
-    std::array<std::unique_ptr<SeriesAdapter>, 3> series_;
+    std::array<std::unique_ptr<TraceFeed>, 3> series_;
     WebCanvas picture_;
     WebCanvas chartPicture_;
     std::array<SpinModel, SpinCount> spins_;

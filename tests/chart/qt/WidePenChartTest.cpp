@@ -15,20 +15,6 @@
 namespace otpor::qt {
 namespace {
 
-// The chart's series as the window feeds them.
-class ChartSink : public SeriesSink {
-public:
-    explicit ChartSink(TChartSeries& s) : s_(s) {}
-    void ClearValues() override { s_.ClearValues(); }
-    void AddPoint(double x, double y, std::string_view label, TColor color) override
-    {
-        s_.AddPoint(x, y, label, color);
-    }
-
-private:
-    TChartSeries& s_;
-};
-
 bool IsBlack(QRgb p)
 {
     return (p & 0xFFFFFF) == 0;
@@ -50,7 +36,7 @@ TEST(WidePenChart, AfterAResetTheGridLineBesideTheLeftAxisAndTheTicksShow)
     FormCreate(s);
     test::FakeEffects fx;
     ResetProcess(s, fx);
-    ChartSink s1(series.Series1), s2(series.Series2), s3(series.Series3);
+    TraceFeed s1(series.Series1), s2(series.Series2), s3(series.Series3);
     FillOscillogram(s, s1, s2, s3);
     QImageCanvas canvas{OscillographWidth, OscillographHeight};
     chart.Draw(canvas, chart.ClientRect());
