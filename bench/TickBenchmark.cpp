@@ -107,20 +107,20 @@ void BM_FillOscillogram(benchmark::State& st)
 }
 BENCHMARK(BM_FillOscillogram);
 
-void BM_ScenePaint(benchmark::State& st)
+// The scene's picture after one tick, painted on the canvas over and over.
+void PaintScene(benchmark::State& st, Canvas& canvas)
 {
     SimulationState s;
     Prepare(s);
     AdvanceProcess(s);
-    qt::QImageCanvas canvas(PictureWidth, PictureHeight);
     for (auto _ : st) {
         DrawWorkpieceAndTool(canvas, s.Scene);
         DrawForces(canvas, s.Scene, s.Arrows());
     }
 }
-BENCHMARK(BM_ScenePaint);
 
-void BM_ChartPaint(benchmark::State& st)
+// The oscillograph after 400 ticks, painted on the canvas over and over.
+void PaintChart(benchmark::State& st, Canvas& canvas)
 {
     SimulationState s;
     Prepare(s);
@@ -132,41 +132,36 @@ void BM_ChartPaint(benchmark::State& st)
         FillOscillogram(s, s1, s2, s3);
         ShiftHistories(s);
     }
-    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
     for (auto _ : st)
         chart.Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+}
+
+void BM_ScenePaint(benchmark::State& st)
+{
+    qt::QImageCanvas canvas(PictureWidth, PictureHeight);
+    PaintScene(st, canvas);
+}
+BENCHMARK(BM_ScenePaint);
+
+void BM_ChartPaint(benchmark::State& st)
+{
+    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+    PaintChart(st, canvas);
 }
 BENCHMARK(BM_ChartPaint);
 
 // The two pictures at a device pixel ratio of 2, as a high-resolution screen shows them.
 void BM_ScenePaintRatio2(benchmark::State& st)
 {
-    SimulationState s;
-    Prepare(s);
-    AdvanceProcess(s);
     qt::QPainterCanvas canvas(PictureWidth, PictureHeight, 2);
-    for (auto _ : st) {
-        DrawWorkpieceAndTool(canvas, s.Scene);
-        DrawForces(canvas, s.Scene, s.Arrows());
-    }
+    PaintScene(st, canvas);
 }
 BENCHMARK(BM_ScenePaintRatio2)->Unit(benchmark::kMicrosecond);
 
 void BM_ChartPaintRatio2(benchmark::State& st)
 {
-    SimulationState s;
-    Prepare(s);
-    TChart chart;
-    const OscillographSeries series = ConfigureOscillograph(chart);
-    TraceFeed s1(series.Series1), s2(series.Series2), s3(series.Series3);
-    for (int i = 0; i < 400; ++i) {
-        AdvanceProcess(s);
-        FillOscillogram(s, s1, s2, s3);
-        ShiftHistories(s);
-    }
     qt::QPainterCanvas canvas(OscillographWidth, OscillographHeight, 2);
-    for (auto _ : st)
-        chart.Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
+    PaintChart(st, canvas);
 }
 BENCHMARK(BM_ChartPaintRatio2)->Unit(benchmark::kMicrosecond);
 
