@@ -143,8 +143,8 @@ Rasterizer& QPainterCanvas::Pixels()
     }
     auto* bits = reinterpret_cast<std::uint32_t*>(image_.bits());
     if (raster_.Bits() != bits) {
-        raster_.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)), image_.width(),
-                       image_.height());
+        raster_.Attach(bits, image_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t)),
+                       image_.width(), image_.height());
         rasterClip_.reset();
     }
     const QRect c = ClipBox();
@@ -422,7 +422,8 @@ void QPainterCanvas::Segment(TPoint from, TPoint to)
         b += back - QPointF(0.5, 0.5);
         const TPoint from{static_cast<int>(std::lround(a.x() * scale_)),
                           static_cast<int>(std::lround(a.y() * scale_))};
-        const TPoint to{static_cast<int>(std::lround(b.x() * scale_)), static_cast<int>(std::lround(b.y() * scale_))};
+        const TPoint to{static_cast<int>(std::lround(b.x() * scale_)),
+                        static_cast<int>(std::lround(b.y() * scale_))};
         LineStyle style;
         style.Pixel = ToRgb(Pen().Color);
         style.Op = notXor_ ? RasterOp::NotXor : RasterOp::Copy;

@@ -5,6 +5,7 @@
 #include "platform/Color.h"
 #include "platform/Rasterizer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -41,24 +42,25 @@ struct Bitmap {
     qt::Rasterizer raster;
 };
 
-// How many pixels of the rectangle (right and bottom excluded) have the colour.
-inline int CountColor(const Bitmap& b, const TRect& r, TColor color)
+// How many pixels of the rectangle (right and bottom excluded) have the
+// colour, for any picture given by its colour at (x, y).
+template <class ColorAt> int CountColorOf(ColorAt at, const TRect& r, TColor color)
 {
     int n = 0;
     for (int y = r.Top; y < r.Bottom; ++y)
         for (int x = r.Left; x < r.Right; ++x)
-            n += b.At(x, y) == color ? 1 : 0;
+            n += at(x, y) == color ? 1 : 0;
     return n;
 }
 
-// The smallest rectangle holding every pixel that is not the colour; empty
-// when there is none.
-inline TRect BoundsOfOther(const Bitmap& b, TColor background)
+// The smallest rectangle holding every pixel of the width x height picture
+// that is not the colour; empty when there is none.
+template <class ColorAt> TRect BoundsOfOtherOf(ColorAt at, int width, int height, TColor background)
 {
-    TRect r{b.width, b.height, 0, 0};
-    for (int y = 0; y < b.height; ++y) {
-        for (int x = 0; x < b.width; ++x) {
-            if (b.At(x, y) == background)
+    TRect r{width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (at(x, y) == background)
                 continue;
             r.Left = std::min(r.Left, x);
             r.Top = std::min(r.Top, y);
@@ -67,6 +69,16 @@ inline TRect BoundsOfOther(const Bitmap& b, TColor background)
         }
     }
     return r.IsEmpty() ? TRect{} : r;
+}
+
+inline int CountColor(const Bitmap& b, const TRect& r, TColor color)
+{
+    return CountColorOf([&b](int x, int y) { return b.At(x, y); }, r, color);
+}
+
+inline TRect BoundsOfOther(const Bitmap& b, TColor background)
+{
+    return BoundsOfOtherOf([&b](int x, int y) { return b.At(x, y); }, b.width, b.height, background);
 }
 
 } // namespace otpor::test
