@@ -44,6 +44,7 @@ def main(site, output):
     page = re.sub(r'<script type="module" src="([^"]+)"></script>', script, page)
     page = re.sub(r'<link rel="manifest"[^>]*>\n?', "", page)
     page = re.sub(r'<link rel="icon"[^>]*>\n?', "", page)
+    page = re.sub(r'<link rel="preload"[^>]*>\n?', "", page)
     for left in ('src="', 'href="'):
         for match in re.finditer(left + r'([^"#:]+\.(?:js|css|mjs|wasm|webmanifest|png))"', page):
             sys.exit("single-file.py: %s is still fetched" % match.group(1))
