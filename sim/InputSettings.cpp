@@ -260,9 +260,11 @@ std::string FormatInputLink(const std::array<int, InputCount>& controlValues, in
                             int toolMaterial)
 {
     std::string query;
+    // A number typed beyond the range stands as the field's leaving would clamp it.
     for (const InputRow& row : InputRows)
         query += (query.empty() ? "" : "&") + std::string(SettingName(row.Id)) + "=" +
-                 FormatInputValue(row, controlValues[static_cast<std::size_t>(row.Id)]);
+                 FormatInputValue(row, std::clamp(controlValues[static_cast<std::size_t>(row.Id)],
+                                                  row.MinValue, row.MaxValue));
     // A material text is letters, digits, blanks and ":"; a blank is "+" in a query.
     auto material = [&](std::string_view name, MaterialList list, int row) {
         if (row < 1 || row > MaterialCount(list))

@@ -96,7 +96,8 @@ struct InputLink {
 InputLink ParseInputLink(std::string_view query);
 
 // The query (without "?") that sets every input and, where chosen, the
-// materials: "approach=45&rake=15&…&scale=1&work=C1633&tool=P40:2".
+// materials: "approach=45&rake=15&…&scale=1&work=C1633&tool=P40:2"; a value
+// beyond its control's range stands at the nearer limit.
 std::string FormatInputLink(const std::array<int, InputCount>& controlValues, int workMaterial,
                             int toolMaterial);
 

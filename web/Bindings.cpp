@@ -2,7 +2,10 @@
 // and every call from the page run inside the error report, so that a failure
 // ends the handler with a box and never crosses into JavaScript.
 #include "platform/Errors.h"
+#include "sim/InputSettings.h"
 #include "sim/Instructions.h"
+#include "sim/LabReport.h"
+#include "sim/OscillogramCsv.h"
 #include "web/WebForm.h"
 
 #include <emscripten.h>
@@ -308,6 +311,37 @@ std::string InstructionsHtmlForPage()
     return InstructionsHtml();
 }
 
+// The oscillogram as the desktop saves it, for a lab report.
+std::string OscillogramCsvForPage()
+{
+    return Guarded([] { return OscillogramCsv(form->State()); });
+}
+
+// The query of the link that opens the page with the current inputs.
+std::string InputLinkForPage()
+{
+    return Guarded([] {
+        std::array<int, InputCount> values{};
+        for (int i = 0; i < SpinCount; ++i)
+            values[static_cast<std::size_t>(i)] = form->Spin(i).Value();
+        return FormatInputLink(values, form->State().Inputs.WorkMaterial, form->State().Inputs.ToolMaterial);
+    });
+}
+
+// The pictures' menu items and the files they propose.
+val LabReportTexts()
+{
+    val t = val::object();
+    t.set("copyPicture", std::string(CopyPictureItem));
+    t.set("savePicture", std::string(SavePictureItem));
+    t.set("saveData", std::string(SaveDataItem));
+    t.set("copyLink", std::string(CopyLinkItem));
+    t.set("pictureFile", std::string(PictureFileName));
+    t.set("chartFile", std::string(ChartFileName));
+    t.set("dataFile", std::string(DataFileName));
+    return t;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(otpor)
@@ -344,6 +378,9 @@ EMSCRIPTEN_BINDINGS(otpor)
     function("forces", &Forces);
     function("axes", &Axes);
     function("instructionsHtml", &InstructionsHtmlForPage);
+    function("oscillogramCsv", &OscillogramCsvForPage);
+    function("inputLink", &InputLinkForPage);
+    function("labReportTexts", &LabReportTexts);
 }
 
 } // namespace otpor::web

@@ -4,6 +4,7 @@
 import createOtpor from './otpor.mjs';
 import { createTextEngine } from './canvas-text.js';
 import { createSpinFields } from './spin.js';
+import { setUpPictureMenus } from './picture-menu.js';
 
 const TimerInterval = 50; // ms per tick
 const ForcesAnnounceInterval = 1000; // ms: a screen reader hears the forces at most this often
@@ -156,6 +157,7 @@ async function main() {
   setUpLists(module);
   setUpButtons(module);
   setUpChartMouse(module, chart1);
+  setUpPictureMenus(module, [{ canvas: image1, isChart: false }, { canvas: chart1, isChart: true }], host.showError);
   setUpInstructions();
   chartStale = true;
   paint();

@@ -75,6 +75,7 @@ TEST(InputLink, TheLinkOfTheInputsGivesThemBack)
             EXPECT_EQ(back.WorkMaterial.value_or(0), work) << query;
             EXPECT_EQ(back.ToolMaterial.value_or(0), tool) << query;
         }
+    values[static_cast<std::size_t>(InputId::Speed)] = 500; // typed, not yet clamped
     EXPECT_EQ(FormatInputLink(values, 6, 2),
               "approach=90&rake=15&inclination=5&aux-approach=60&depth=4.0&feed=0.50"
               "&speed=200&force-max=5000&scale=10&work=SL+200&tool=P40:2");

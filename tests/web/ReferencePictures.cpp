@@ -3,12 +3,14 @@
 // with the separators pinned to "," and ".", "C1633" and "P30" chosen,
 // "Proces" pressed and the timer's handler run a given number of times.
 // Usage: otpor-web-reference DIR TICKS; writes DIR/picture.ppm and
-// DIR/chart.ppm (binary PPM, RGB).
+// DIR/chart.ppm (binary PPM, RGB), and DIR/oscillogram.csv, the data as the
+// pictures' menu saves it.
 #include "app/TImage.h"
 #include "app/Unit1.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/Color.h"
 #include "platform/qt/Runtime.h"
+#include "sim/OscillogramCsv.h"
 
 #include <QApplication>
 #include <QDir>
@@ -77,7 +79,9 @@ int main(int argc, char** argv)
     const QImage* chart = form.Chart1->Picture();
     if (!chart)
         return 1;
-    const bool ok =
-        WritePpm(form.Image1->Picture(), dir + "/picture.ppm") && WritePpm(*chart, dir + "/chart.ppm");
+    std::ofstream csv(dir + "/oscillogram.csv", std::ios::binary);
+    csv << otpor::OscillogramCsv(form.State());
+    const bool ok = WritePpm(form.Image1->Picture(), dir + "/picture.ppm") &&
+                    WritePpm(*chart, dir + "/chart.ppm") && static_cast<bool>(csv.flush());
     return ok ? 0 : 1;
 }

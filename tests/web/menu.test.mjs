@@ -1,0 +1,109 @@
+// The pictures' menu on the page, as a student uses it for a lab report: the
+// CSV is the desktop's for the same run, the PNG is the picture as shown, a
+// long press by touch and Shift+F10 open the menu, and the copied link holds
+// the current inputs.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { choose, launchChromium, serveSite, site } from './site.mjs';
+
+const referenceDir = process.env.OTPOR_REFERENCE;
+const referenceTicks = Number(process.env.OTPOR_REFERENCE_TICKS ?? 40);
+
+let server;
+let base;
+let browser;
+
+before(async () => {
+  assert.ok(site, 'OTPOR_SITE names the built page');
+  ({ server, base } = await serveSite());
+  browser = await launchChromium();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// The page after the reference run: "C1633", "P30", "Proces" and the ticks, paused.
+async function afterRun(options = {}) {
+  const context = await browser.newContext({ locale: 'sr-Latn-RS', acceptDownloads: true, ...options });
+  const page = await context.newPage();
+  await page.goto(base);
+  await page.evaluate(() => window.otporPage.ready);
+  await choose(page, 1, 0);
+  await choose(page, 2, 0);
+  await page.evaluate((ticks) => {
+    const m = window.otporPage.module;
+    m.button2Click();
+    m.button3Click();
+    for (let i = 0; i < ticks; i++) m.timer1Timer();
+    window.otporPage.paint();
+  }, referenceTicks);
+  return { context, page };
+}
+
+const items = (page) => page.locator('#PictureMenu [role="menuitem"]').allTextContents();
+
+// Right-clicks the picture and chooses the item; resolves to the download.
+async function chooseFromMenu(page, picture, item) {
+  await page.click(picture, { button: 'right', position: { x: 200, y: 80 } });
+  const download = page.waitForEvent('download');
+  await page.locator('#PictureMenu [role="menuitem"]', { hasText: item }).click();
+  return download;
+}
+
+test('the data and the picture saved from the menu are the desktop\'s CSV and the picture as shown',
+  { skip: !referenceDir }, async () => {
+    const { context, page } = await afterRun();
+    await page.click('#Chart1', { button: 'right', position: { x: 200, y: 80 } });
+    assert.deepEqual(await items(page), ['Kopiraj sliku', 'Sačuvaj sliku…', 'Sačuvaj podatke (CSV)…', 'Kopiraj vezu']);
+    await page.keyboard.press('Escape');
+    assert.equal(await page.locator('#PictureMenu').isHidden(), true);
+
+    const csv = await chooseFromMenu(page, '#Chart1', 'Sačuvaj podatke (CSV)…');
+    assert.equal(csv.suggestedFilename(), 'oscilogram.csv');
+    assert.equal(readFileSync(await csv.path(), 'utf8'), readFileSync(join(referenceDir, 'oscillogram.csv'), 'utf8'));
+
+    const png = await chooseFromMenu(page, '#Image1', 'Sačuvaj sliku…');
+    assert.equal(png.suggestedFilename(), 'animacija.png');
+    const bytes = readFileSync(await png.path()).toString('base64');
+    const same = await page.evaluate(async (data) => {
+      const image = await createImageBitmap(await (await fetch(`data:image/png;base64,${data}`)).blob());
+      const c = new OffscreenCanvas(image.width, image.height).getContext('2d');
+      c.drawImage(image, 0, 0);
+      const decoded = c.getImageData(0, 0, image.width, image.height).data;
+      const shown = window.otporPage.picture();
+      return decoded.length === shown.length && decoded.every((v, i) => v === shown[i]);
+    }, bytes);
+    assert.equal(same, true, 'the PNG holds the picture\'s pixels');
+    await context.close();
+  });
+
+test('a long press by touch and Shift+F10 open the menu; the copied link holds the inputs', async () => {
+  const { context, page } = await afterRun({ hasTouch: true });
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const box = await page.locator('#Image1').boundingBox();
+  const cdp = await context.newCDPSession(page);
+  const point = [{ x: box.x + 100, y: box.y + 100 }];
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: point });
+  await page.locator('#PictureMenu').waitFor({ state: 'visible' });
+  await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  assert.deepEqual(await items(page), ['Kopiraj sliku', 'Sačuvaj sliku…', 'Kopiraj vezu']);
+  await page.waitForTimeout(100);
+  assert.equal(await page.locator('#PictureMenu').isVisible(), true, 'the lifted finger chose nothing');
+  await page.keyboard.press('Escape');
+
+  await page.focus('#Chart1');
+  await page.keyboard.press('Shift+F10');
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Kopiraj sliku');
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Kopiraj vezu');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.activeElement?.id === 'Chart1');
+  const link = await page.evaluate(() => navigator.clipboard.readText());
+  assert.equal(link, `${base}?approach=45&rake=15&inclination=0&aux-approach=45&depth=0.2&feed=0.17&speed=50` +
+    '&force-max=1000&scale=1&work=C1633&tool=P30');
+  await context.close();
+});
