@@ -2,13 +2,13 @@
 
 #include "platform/Errors.h"
 
+#include <array>
+#include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <iomanip>
-#include <locale>
-#include <sstream>
 
 namespace otpor {
 
@@ -121,9 +121,9 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// Through the classic locale's streams, which every standard library has
-// (the browser's lacks the floating-point charconv), whatever the process's
-// own locale.
+// Through the standard library's charconv, which ignores the process's
+// locale; the web build's library lacks its floating-point part, and its C
+// library knows no locale but "C", so strtod and snprintf do there.
 std::optional<double> ParseDecimal(std::string_view text)
 {
     text = Trimmed(text);
@@ -138,21 +138,37 @@ std::optional<double> ParseDecimal(std::string_view text)
     if (number.empty() || number.find_first_not_of("0123456789.eE+-") != std::string::npos)
         return std::nullopt;
 
-    std::istringstream in(number);
-    in.imbue(std::locale::classic());
     double value = 0;
-    in >> value;
-    if (!in || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
+    const char* const end = number.data() + number.size();
+#if defined(__cpp_lib_to_chars)
+    const auto [stop, ec] = std::from_chars(number.data(), end, value);
+    const bool whole = ec == std::errc{} && stop == end;
+#else
+    char* stop = nullptr;
+    errno = 0;
+    value = std::strtod(number.c_str(), &stop);
+    const bool whole = errno == 0 && stop == end && stop != number.data();
+#endif
+    if (!whole || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
 std::string FormatFixed(double value, int decimals)
 {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << std::fixed << std::setprecision(decimals) << value;
-    return WithoutNegativeZero(out.str());
+    std::array<char, 512> buffer{};
+#if defined(__cpp_lib_to_chars)
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::fixed, decimals);
+    if (ec != std::errc{})
+        return "?";
+    return WithoutNegativeZero(std::string(buffer.data(), end));
+#else
+    const int n = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    if (n < 0 || static_cast<std::size_t>(n) >= buffer.size())
+        return "?";
+    return WithoutNegativeZero(std::string(buffer.data(), static_cast<std::size_t>(n)));
+#endif
 }
 
 } // namespace otpor
