@@ -321,13 +321,13 @@ void TFormAccessibility::ListOpened(QComboBox* list)
     // the first Down reaches the first row.
     const int row =
         list == form_.ComboBox1 ? form_.State().Inputs.WorkMaterial : form_.State().Inputs.ToolMaterial;
-    // The field's text is replaced by the row chosen; its selection goes
-    // now, untold, rather than then as "Text unselected.".
-    if (QLineEdit* edit = list->lineEdit()) {
-        const TQuietAccessibility quiet(edit,
-                                        {QAccessible::TextSelectionChanged, QAccessible::TextCaretMoved});
-        edit->deselect();
-    }
+    // A row chosen replaces the field's text, and the cursor that moves
+    // with it would be said as "Text unselected.": the field's cursor and
+    // selection are untold while the list is open and as it closes.
+    if (list->lineEdit())
+        listQuiet_.emplace(list->lineEdit(),
+                           std::initializer_list<QAccessible::Event>{QAccessible::TextSelectionChanged,
+                                                                     QAccessible::TextCaretMoved});
     QAbstractItemView* view = list->view();
     if (row >= 1 && row <= list->count()) {
         view->setCurrentIndex(list->model()->index(row - 1, list->modelColumn()));
@@ -351,6 +351,9 @@ bool TFormAccessibility::eventFilter(QObject* watched, QEvent* event)
         for (QObject* list : lists_)
             if (watched == static_cast<QComboBox*>(list)->view())
                 ListOpened(static_cast<QComboBox*>(list));
+    // The choice is made in the same call as the list closes.
+    if (event->type() == QEvent::Hide && listQuiet_)
+        QTimer::singleShot(0, this, [this] { listQuiet_.reset(); });
     return false;
 }
 

@@ -11,10 +11,12 @@
 #pragma once
 
 #include "platform/FormatSettings.h"
+#include "widgets/SpinAccessible.h"
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 class QComboBox;
 class QTimer;
@@ -84,6 +86,8 @@ private:
     // A run is going on; its first tick is still to come.
     bool running_ = false, startPending_ = false;
     int announcements_ = 0;
+    // While a material list is open.
+    std::optional<TQuietAccessibility> listQuiet_;
 };
 
 } // namespace otpor
