@@ -102,9 +102,11 @@ class Desktop:
             self.env.update({"LANG": "C.UTF-8", "LANGUAGE": "en"})
 
     def _start_x(self):
+        # No auto-repeat: a key held a little long on a busy machine is one press.
         read, write = os.pipe()
         self._spawn("Xvfb", ["Xvfb", "-displayfd", str(write), "-screen", "0", "1024x768x24",
-                             "-nolisten", "tcp", "-noreset"], pass_fds=(write,))
+                             "-nolisten", "tcp", "-noreset",
+                             "-r"], pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as pipe:
             display = pipe.readline().strip()

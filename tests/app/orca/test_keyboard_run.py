@@ -7,7 +7,7 @@ import os
 import sys
 import unittest
 
-from desktop import Desktop
+from desktop import Desktop, wait_for
 
 PROGRAM = sys.argv.pop(1)
 
@@ -55,12 +55,12 @@ class KeyboardRun(unittest.TestCase):
             d.key("alt+Down")
             d.wait_said(r"^nije izabran", mark)
             say(["Down"], r"^C1633")
-            d.key("Return")
+            say(["Return"], r"^izabran: C1633")
             say(["Tab"], r"^Maksimalna sila, N 1000 vrteće dugme")
             say(["Tab"], r"^Materijal alata ")
             say(["alt+Down"], r"^nije izabran")
             say(["Down"], r"^P30")
-            d.key("Return")
+            say(["Return"], r"^izabran: P30")
             # Opened again, the list says the chosen row.
             say(["alt+Down"], r"P30")
             d.key("Escape")
@@ -103,8 +103,11 @@ class KeyboardRun(unittest.TestCase):
             say(["Return"], r"Sačuvaj podatke")
             csv = os.path.join(d.env["HOME"], "oscilogram.csv")
             self.assertFalse(os.path.exists(csv))
+            mark = d.mark()
             d.key("Return")
-            d.wait_said(r"^Oscilograf ", d.mark() - 5, timeout=15)
+            # Saved, and back on the oscillograph.
+            d.wait_said(r"^Oscilograf ", mark, timeout=15)
+            wait_for(lambda: os.path.exists(csv), 10 * d.scale, "the CSV")
             with open(csv, encoding="utf-8") as f:
                 self.assertIn("F1", f.read())
             self.assertTrue(d.program_alive())
