@@ -6,11 +6,11 @@
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
 #include "sim/OscillogramCsv.h"
+#include "widgets/SpinAccessible.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
-#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,17 +40,8 @@ QImage Shown(QWidget* picture)
 
 PictureMenus::PictureMenus(TForm1& form) : QObject(&form), form_(form), lastFolder_(QDir::homePath())
 {
-    // Watched for the whole application: the mouse goes to the pictures, but
-    // the menu key goes to the focused control, which is never a picture.
-    qApp->installEventFilter(this);
-}
-
-QWidget* PictureMenus::PictureUnderMouse() const
-{
-    for (QWidget* picture : {static_cast<QWidget*>(form_.Image1), static_cast<QWidget*>(form_.Chart1)})
-        if (picture->isVisible() && picture->rect().contains(picture->mapFromGlobal(QCursor::pos())))
-            return picture;
-    return nullptr;
+    form.Image1->installEventFilter(this);
+    form.Chart1->installEventFilter(this);
 }
 
 bool PictureMenus::eventFilter(QObject* watched, QEvent* event)
@@ -84,11 +75,13 @@ bool PictureMenus::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     case QEvent::KeyPress:
-        if (IsMenuKey(*static_cast<QKeyEvent*>(event)) && form_.isActiveWindow())
-            if (QWidget* picture = PictureUnderMouse()) {
-                OpenMenu(picture, QCursor::pos());
-                return true;
-            }
+        // The keys open the menu of the focused picture, wherever the mouse is.
+        if ((watched == form_.Image1 || watched == form_.Chart1) &&
+            IsMenuKey(*static_cast<QKeyEvent*>(event))) {
+            auto* picture = static_cast<QWidget*>(watched);
+            OpenMenu(picture, picture->mapToGlobal(picture->rect().center()));
+            return true;
+        }
         break;
     default:
         break;
@@ -100,10 +93,17 @@ void PictureMenus::OpenMenu(QWidget* picture, QPoint globalPos)
 {
     QMenu menu(&form_);
     menu.setObjectName(QStringLiteral("PictureMenu"));
+    // What a screen reader names the menu by; a popup shows no title.
+    menu.setWindowTitle(QStringLiteral("Meni: ") + picture->accessibleName());
     menu.addAction(QStringLiteral("Kopiraj sliku"), [&] { qt::Guarded([&] { CopyPicture(picture); }); });
     menu.addAction(QStringLiteral("Sačuvaj sliku…"), [&] { qt::Guarded([&] { SavePicture(picture); }); });
     if (picture == form_.Chart1)
         menu.addAction(QStringLiteral("Sačuvaj podatke (CSV)…"), [&] { qt::Guarded([&] { SaveData(); }); });
+    // Opened on its first item, so that a screen reader says where it is.
+    menu.setActiveAction(menu.actions().constFirst());
+    // The window stays active under its menu; telling of it as activated
+    // again would have the screen reader say its title over the first item.
+    const TQuietAccessibility quiet(&form_, {QAccessible::StateChanged});
     menu.exec(globalPos);
 }
 

@@ -1,7 +1,8 @@
 // The context menus of the two pictures, for lab reports: "Kopiraj sliku",
 // "Sačuvaj sliku…", and on the oscillograph "Sačuvaj podatke (CSV)…". A right
 // click (press and release without the mouse moving in between) opens the
-// menu of the picture under the mouse, and so do the menu key and Shift+F10;
+// menu of the picture under the mouse, and the menu key and Shift+F10 that
+// of the focused picture (the two pictures are the window's last tab stops);
 // a right drag on the chart scrolls and opens nothing. What is copied or
 // saved is the state at the moment of the choice; the process keeps running
 // while the menu or the file dialog is open.
@@ -25,8 +26,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The picture under the mouse, if any, and whether it is the chart.
-    QWidget* PictureUnderMouse() const;
     void OpenMenu(QWidget* picture, QPoint globalPos);
     void CopyPicture(QWidget* picture);
     void SavePicture(QWidget* picture);

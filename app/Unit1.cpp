@@ -195,10 +195,12 @@ void TForm1::CreateControls()
     MakeLabel(this, "Label13", 16, 416, std::string_view(scale).substr(lineBreak + 1));
     MakeLabel(this, "Label10", 136, 488, LabelText(Row(InputId::ForceMaximum)));
 
-    // The tab order of the form.
-    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5,
-                        SpinEdit4, SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7,
-                        Button4,   Button5,   ComboBox1, SpinEdit8, ComboBox2, SpinEdit9};
+    // The tab order of the form, then the two pictures, for the keyboard and a screen reader.
+    Image1->setFocusPolicy(Qt::TabFocus);
+    Chart1->setFocusPolicy(Qt::TabFocus);
+    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5, SpinEdit4,
+                        SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7, Button4,   Button5,
+                        ComboBox1, SpinEdit8, ComboBox2, SpinEdit9, Image1,    Chart1};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         QWidget::setTabOrder(order[i], order[i + 1]);
 

@@ -85,13 +85,15 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     Image1->setAccessibleName(QStringLiteral("Stranica"));
 
     // The text over the paper: selectable by mouse, Ctrl+A and Ctrl+C, with no
-    // caret, frame or background of its own, so the page looks as painted.
+    // frame or background of its own, so the page looks as painted. Focused,
+    // it has a caret that the arrows move, unseen, so that a screen reader
+    // reads it line by line.
     Text = new QTextEdit(Image1);
     Text->setObjectName(QStringLiteral("Text"));
     Text->setAccessibleName(windowTitle());
     Text->setGeometry(TextMargin, TextMargin, TextWidth, TextHeight);
     Text->setReadOnly(true);
-    Text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Text->setFrameShape(QFrame::NoFrame);
     Text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -116,6 +118,7 @@ void TForm2::LayOutPage()
     LayOutText(*doc);
     Text->setDocument(doc);
     Text->setFont(doc->defaultFont());
+    Text->setCursorWidth(0); // a property of the document's layout
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event)

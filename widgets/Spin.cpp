@@ -17,6 +17,7 @@
 #include <QStyleOptionFrame>
 #include <QTimer>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace otpor {
@@ -341,7 +342,16 @@ void TSpinEdit::Apply(const SpinEffects& effects)
         std::exception_ptr failure;
         std::exception_ptr* const outer = std::exchange(changeFailure_, &failure);
         pendingChange_ = effects.Changed;
-        setText(QString::fromStdString(effects.NewText));
+        {
+            // A hidden number's digits are not its value: its value text is.
+            std::optional<TQuietAccessibility> quiet;
+            if (!accessibleValueText_.isEmpty())
+                quiet.emplace(this, std::initializer_list<QAccessible::Event>{
+                                        QAccessible::TextInserted, QAccessible::TextRemoved,
+                                        QAccessible::TextUpdated, QAccessible::TextCaretMoved,
+                                        QAccessible::TextSelectionChanged});
+            setText(QString::fromStdString(effects.NewText));
+        }
         pendingChange_ = false;
         changeFailure_ = outer;
         if (failure)
@@ -459,6 +469,8 @@ void TSpinEdit::KeyPress(QKeyEvent* event)
 
 void TSpinEdit::focusInEvent(QFocusEvent* event)
 {
+    // The selection made on entering is said with the field, not before it.
+    const TQuietAccessibility quiet(this, {QAccessible::TextSelectionChanged, QAccessible::TextCaretMoved});
     // The focus coming back from a context menu, or with its window after the
     // error box or another program, finds the field as it was left: that is
     // not entering it. (Selecting all here let a held Control+V paste over the
@@ -484,7 +496,12 @@ void TSpinEdit::focusInEvent(QFocusEvent* event)
 
 void TSpinEdit::focusOutEvent(QFocusEvent* event)
 {
-    QLineEdit::focusOutEvent(event);
+    {
+        // The selection the edit clears on leaving is nothing to listen to.
+        const TQuietAccessibility quiet(this,
+                                        {QAccessible::TextSelectionChanged, QAccessible::TextCaretMoved});
+        QLineEdit::focusOutEvent(event);
+    }
     // A context menu or another window taking the focus does not leave the
     // field: it stays its window's focus and gets the focus back with it.
     const Qt::FocusReason reason = event->reason();

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,7 +110,10 @@ TEST_F(Accessibility, InputsAndListsSayTheirLabelsUnitsAndValues)
     }
     form->SpinEdit6->StepUp(); // the hidden number's value follows its steps
     EXPECT_EQ(Accessible(form->SpinEdit6)->text(QAccessible::Value), QStringLiteral("0,18 mm/o"));
-    EXPECT_EQ(Description(form->SpinEdit6), QStringLiteral("0,18 mm/o"));
+    // Its value field says where its value is set; what is typed there is not read.
+    EXPECT_EQ(Name(form->Edit2), QStringLiteral("Korak, mm/o"));
+    EXPECT_EQ(Description(form->Edit2),
+              QStringLiteral("vrednost se menja strelicama gore i dole u susednom polju"));
     for (QLabel* label : form->findChildren<QLabel*>()) // the degree marks are not read as "o"
         EXPECT_NE(Name(label), QStringLiteral("o"));
 
@@ -158,9 +162,10 @@ TEST_F(Accessibility, PictureAndChartDescribeTheForcesAtMostOnceASecond)
     EXPECT_EQ(Accessible(form->Chart1)->role(), QAccessible::Chart);
 
     ChooseAndStart();
-    const QString forces =
-        QStringLiteral("F1 = 81,32 N, F2 = 38,64 N, F3 = 15,03 N, rezultujući otpor F = 91,28 N");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Description(form->Image1) == forces; }, 2000));
+    const QString forces = QStringLiteral("F1 81,32 N, F2 38,64 N, F3 15,03 N");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Description(form->Image1) == forces + QStringLiteral(". Snaga rezanja 0,0678 kW"); },
+        2000));
     const QString chart = Description(form->Chart1);
     EXPECT_TRUE(chart.startsWith(forces) && chart.contains(QStringLiteral("Dužina, mm: od ")) &&
                 chart.contains(QStringLiteral("Sila, N: od 0 do 1.000")))
@@ -182,6 +187,51 @@ TEST_F(Accessibility, PictureAndChartDescribeTheForcesAtMostOnceASecond)
     EXPECT_GE(ticks, 10);
     EXPECT_GE(changes, 1);
     EXPECT_LE(changes, clock.elapsed() / TFormAccessibility::DescriptionInterval + 1);
+}
+
+TEST_F(Accessibility, TheWindowIsAFrameAndThePanelAGroupNamedByItsTitle)
+{
+    EXPECT_EQ(Accessible(form.get())->role(), QAccessible::Window);
+    EXPECT_EQ(Name(form.get()), QStringLiteral("Odredjivanje otpora rezanja pri struganju"));
+    EXPECT_EQ(Accessible(form->Panel1)->role(), QAccessible::Grouping);
+    EXPECT_EQ(Name(form->Panel1), QStringLiteral("POLAZNI PODACI"));
+    EXPECT_EQ(Accessible(form->GroupBox2)->role(), QAccessible::Grouping);
+    EXPECT_EQ(Name(form->GroupBox2), QStringLiteral("Režim rezanja"));
+    EXPECT_EQ(Accessible(&form2)->role(), QAccessible::Window);
+}
+
+TEST_F(Accessibility, ForcesAreAnnouncedWhenARunStartsAndWhenAnInputChangesThem)
+{
+    auto* announcement = form->findChild<QWidget*>(QStringLiteral("Announcement"));
+    ASSERT_NE(announcement, nullptr);
+    EXPECT_EQ(Accessible(announcement)->role(), QAccessible::Notification);
+    EXPECT_FALSE(announcement->isVisible()); // nothing of it on the screen
+    const TFormAccessibility* accessibility = nullptr;
+    for (QObject* child : form->children())
+        if (auto* found = dynamic_cast<TFormAccessibility*>(child))
+            accessibility = found;
+    ASSERT_NE(accessibility, nullptr);
+    EXPECT_TRUE(accessibility->Announced().isEmpty());
+    EXPECT_EQ(accessibility->Announcements(), 0);
+
+    ChooseAndStart();
+    const QString start = QStringLiteral("F1 81,32 N, F2 38,64 N, F3 15,03 N");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return accessibility->Announced() == start; }, 1000));
+    EXPECT_EQ(Name(announcement), start);
+    // Held keys: the speed stepped on every tick; told once it stands, not on the way.
+    for (int i = 0; i < 10; ++i) {
+        form->SpinEdit7->StepUp();
+        QTest::qWait(60);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return accessibility->Announced() != start; }, 4000));
+    EXPECT_EQ(accessibility->Announcements(), 2);
+    QTest::qWait(2500); // unchanged: not told again
+    EXPECT_EQ(accessibility->Announcements(), 2);
+
+    // Pausing and starting again is a new run: told again, though unchanged.
+    form->Button3->click();
+    form->Button2->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return accessibility->Announcements() == 3; }, 3000));
 }
 
 TEST_F(Accessibility, HoveringThePictureShowsForcesAndPower)

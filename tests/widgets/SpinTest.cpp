@@ -570,14 +570,24 @@ TEST_F(SpinEditTest, AScreenReaderHearsASpinButtonWithItsNameValueLimitsAndStep)
     value->setCurrentValue(100);
     EXPECT_EQ(angle->text(), "90");
     EXPECT_EQ(changes, Texts{"90"});
-    ASSERT_NE(field->textInterface(), nullptr);
-    EXPECT_EQ(field->textInterface()->text(0, field->textInterface()->characterCount()), "90");
+    QAccessibleTextInterface* text = field->textInterface();
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(0, text->characterCount()), "90");
+    // The word under a cursor at the end is the last one (Qt's own search never returns there).
+    int start = 0, end = 0;
+    EXPECT_EQ(text->textAtOffset(2, QAccessible::WordBoundary, &start, &end), "90");
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 2));
+    EXPECT_EQ(text->textAfterOffset(2, QAccessible::WordBoundary, &start, &end), "");
+    EXPECT_EQ(text->textBeforeOffset(2, QAccessible::LineBoundary, &start, &end), "90");
+    EXPECT_EQ(text->textAtOffset(3, QAccessible::SentenceBoundary, &start, &end), "");
 
-    // The hidden number says what its window shows for it.
+    // The hidden number reads as what its window shows for it.
     QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(depth);
     EXPECT_EQ(hidden->text(QAccessible::Value), "0,2 mm");
     EXPECT_EQ(hidden->valueInterface()->currentValue().toInt(), 2);
-    EXPECT_EQ(hidden->textInterface(), nullptr);
+    ASSERT_NE(hidden->textInterface(), nullptr);
+    EXPECT_EQ(hidden->textInterface()->text(0, 6), "0,2 mm");
+    EXPECT_EQ(hidden->textInterface()->textAtOffset(6, QAccessible::WordBoundary, &start, &end), "mm");
 
     angle->SetReadOnly(true);
     EXPECT_TRUE(field->state().readOnly);
