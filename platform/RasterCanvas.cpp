@@ -7,9 +7,6 @@ namespace otpor {
 namespace {
 
 using i64 = std::int64_t;
-using qt::LineStyle;
-using qt::Rasterizer;
-using qt::RasterOp;
 
 } // namespace
 
@@ -154,10 +151,13 @@ void RasterCanvas::CellOrigin(i64 x, i64 y, int width, int height, i64& left, i6
     top = TextAlign().Vertical == VerticalAlign::Bottom ? y - height : y;
 }
 
-bool RasterCanvas::NearClip(const TRect& clip, i64 left, i64 top, i64 width, i64 height, i64 slack)
+bool RasterCanvas::NearClip(i64 left, i64 top, i64 width, i64 height, i64 slack)
 {
-    return !clip.IsEmpty() && left + width + slack > clip.Left && left - slack < clip.Right &&
-           top + height + slack > clip.Top && top - slack < clip.Bottom;
+    const Rasterizer& px = Pixels();
+    const TRect& clip = px.Clip();
+    return !clip.IsEmpty() && px.ToDevice(left + width + slack) > clip.Left &&
+           px.ToDevice(left - slack) < clip.Right && px.ToDevice(top + height + slack) > clip.Top &&
+           px.ToDevice(top - slack) < clip.Bottom;
 }
 
 } // namespace otpor

@@ -77,13 +77,11 @@ void WebCanvas::TextOut(int x, int y, std::string_view text)
     i64 left = 0;
     i64 top = 0;
     CellOrigin(x, y, width, height, left, top);
-    const TRect& clip = Pixels().Clip();
-    if (!NearClip(clip, left, top, width, height, height))
+    if (!NearClip(left, top, width, height, height))
         return;
     // A clear brush means a transparent text background, whatever the mode.
     if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
-        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()),
-                          qt::RasterOp::Copy);
+        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()), RasterOp::Copy);
     // Glyphs may overhang their cell a little (italics, accents, antialiasing).
     const int slack = height / 4 + 1;
     DrawText({-slack, -slack, width + slack, height + slack}, left, top, 0, 0, 0, text);
@@ -100,7 +98,7 @@ void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDeg
     CellOrigin(0, 0, width, height, left, top);
     // Turned about the anchor, the cell stays within its diagonal of it.
     const i64 reach = i64{width} + height;
-    if (!NearClip(Pixels().Clip(), x, y, 0, 0, reach + height))
+    if (!NearClip(x, y, 0, 0, reach + height))
         return;
     const int r = static_cast<int>(reach);
     DrawText({-r, -r, r, r}, x, y, left, top, angleDegrees % 360, text);

@@ -7,7 +7,6 @@
 #include "chart/TChart.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/QImageCanvas.h"
-#include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/Runtime.h"
 #include "scene/SceneDrawing.h"
 
@@ -143,7 +142,7 @@ TEST(ScreenRatio, RectangleFramesAtRatioTwoEnlargeThoseAtOne)
 {
     for (const int width : {1, 2, 3, 4}) {
         qt::QImageCanvas one(40, 30);
-        qt::QPainterCanvas two(40, 30, 2);
+        qt::QImageCanvas two(40, 30, 2);
         for (Canvas* c : {static_cast<Canvas*>(&one), static_cast<Canvas*>(&two)}) {
             c->SetBrushColor(clBlue);
             c->FillRect({0, 0, 40, 30});
@@ -167,7 +166,7 @@ TEST(ScreenRatio, AbsurdCoordinatesAtRatioTwoDrawWhatShows)
 {
     constexpr int Big = std::numeric_limits<int>::max();
     constexpr int Small = std::numeric_limits<int>::min();
-    qt::QPainterCanvas c(100, 50, 2);
+    qt::QImageCanvas c(100, 50, 2);
     c.SetBrushColor(clBlue);
     c.SetPen({clRed, 3, PenStyle::Solid, PenMode::Copy});
     const TPoint huge[] = {{Small, Small}, {Big, Small}, {Big, Big}, {Small, Big}};
