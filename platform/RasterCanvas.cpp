@@ -21,6 +21,16 @@ std::uint32_t RasterCanvas::ToPixel(TColor c) const
     return 0xFF000000u | (r << 16) | (g << 8) | b;
 }
 
+bool RasterCanvas::SetScale(double scale)
+{
+    const double drawn = Scale();
+    raster_.SetScale(scale);
+    if (Scale() == drawn)
+        return false;
+    ScaleChanged();
+    return true;
+}
+
 bool RasterCanvas::PenVisible() const
 {
     return Pen().Style != PenStyle::Clear;

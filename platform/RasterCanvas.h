@@ -26,6 +26,10 @@ public:
     std::uint32_t ToPixel(TColor c) const;
     // Device pixels per layout pixel.
     double Scale() const { return raster_.Scale(); }
+    // A white bitmap at the new scale (clamped to what the rasterizer draws),
+    // with the same drawing state; false, and nothing changed, when the scale
+    // is the one drawn at.
+    bool SetScale(double scale);
 
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void FillRect(const TRect& r) override;
@@ -41,6 +45,8 @@ public:
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
+    // The scale has changed: the derived canvas makes its bitmap anew.
+    virtual void ScaleChanged() = 0;
 
     // The rasterizer on the bitmap, with the canvas's clip.
     virtual Rasterizer& Pixels() { return raster_; }

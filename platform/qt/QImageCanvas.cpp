@@ -72,12 +72,8 @@ void QImageCanvas::SetSize(int width, int height)
     MakeImage();
 }
 
-bool QImageCanvas::SetScale(double scale)
+void QImageCanvas::ScaleChanged()
 {
-    const double drawn = Scale();
-    Raster().SetScale(scale);
-    if (Scale() == drawn)
-        return false;
     // The masks were rendered at the old scale; the widths stay.
     for (auto& [key, text] : texts_) {
         text.Rendered = false;
@@ -86,7 +82,6 @@ bool QImageCanvas::SetScale(double scale)
         text.Coverage.clear();
     }
     MakeImage();
-    return true;
 }
 
 void QImageCanvas::MakeImage()

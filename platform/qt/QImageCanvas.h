@@ -55,10 +55,6 @@ public:
     // Replaces the bitmap by a white one of the new size (a resized control
     // draws into a new picture); the drawing state stays, the clip is removed.
     void SetSize(int width, int height);
-    // A white bitmap at the new scale (clamped to what the rasterizer draws),
-    // with the same drawing state; false, and nothing changed, when the scale
-    // is the one drawn at.
-    bool SetScale(double scale);
 
     void TextOut(int x, int y, std::string_view text) override;
     void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) override;
@@ -68,6 +64,7 @@ public:
 protected:
     // The rasterizer on an image that nobody else shares.
     Rasterizer& Pixels() override;
+    void ScaleChanged() override;
 
 private:
     // A font as Qt builds it, kept for the canvas's life.
