@@ -13,4 +13,7 @@ namespace otpor {
 // the same as every CSV of the program writes (CsvNumber).
 std::string FormatFull(double value);
 
+// The shortest form that reads back as the same double: 0.2 -> "0.2", 4 -> "4".
+std::string FormatShortest(double value);
+
 } // namespace otpor

@@ -2,13 +2,13 @@
 
 #include "platform/Errors.h"
 
-#include <array>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace otpor {
 
@@ -103,15 +103,6 @@ std::string FloatToStr(double value, std::string_view decimalSeparator)
 
 namespace {
 
-template <class... Format> std::string ToChars(double value, Format... format)
-{
-    std::array<char, 64> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format...);
-    if (ec != std::errc{})
-        return "?";
-    return std::string(buffer.data(), end);
-}
-
 // "-0.00" reads as a sign that is not there.
 std::string WithoutNegativeZero(std::string text)
 {
@@ -130,6 +121,9 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+// Through the classic locale's streams, which every standard library has
+// (the browser's lacks the floating-point charconv), whatever the process's
+// own locale.
 std::optional<double> ParseDecimal(std::string_view text)
 {
     text = Trimmed(text);
@@ -140,25 +134,25 @@ std::optional<double> ParseDecimal(std::string_view text)
     if (const auto comma = number.find(',');
         comma != std::string::npos && number.find('.') == std::string::npos)
         number[comma] = '.';
-    if (number.empty() || !(std::isdigit(static_cast<unsigned char>(number.back())) || number.back() == '.'))
-        return std::nullopt; // from_chars would take "inf" and "nan"
+    // Digits, a point and an exponent only: no "inf", "nan" or hexadecimal.
+    if (number.empty() || number.find_first_not_of("0123456789.eE+-") != std::string::npos)
+        return std::nullopt;
 
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
     double value = 0;
-    const char* end = number.data() + number.size();
-    const auto [ptr, ec] = std::from_chars(number.data(), end, value);
-    if (ec != std::errc{} || ptr != end || !std::isfinite(value))
+    in >> value;
+    if (!in || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
 std::string FormatFixed(double value, int decimals)
 {
-    return WithoutNegativeZero(ToChars(value, std::chars_format::fixed, decimals));
-}
-
-std::string FormatShortest(double value)
-{
-    return ToChars(value);
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::fixed << std::setprecision(decimals) << value;
+    return WithoutNegativeZero(out.str());
 }
 
 } // namespace otpor

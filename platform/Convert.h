@@ -39,7 +39,4 @@ std::optional<double> ParseDecimal(std::string_view text);
 // Fixed-point with the given number of decimals: (81.3249, 2) -> "81.32".
 std::string FormatFixed(double value, int decimals);
 
-// The shortest form that reads back as the same double: 0.2 -> "0.2", 4 -> "4".
-std::string FormatShortest(double value);
-
 } // namespace otpor
