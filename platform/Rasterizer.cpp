@@ -182,6 +182,9 @@ i64 Rasterizer::ToDevice(i64 v) const
 
 int Rasterizer::DeviceWidth(int width) const
 {
+    // (At 1 without the rounding call: it is asked once per line.)
+    if (scale_ == 1)
+        return width;
     return std::max(1, static_cast<int>(std::nearbyint(width * scale_)));
 }
 
@@ -588,6 +591,12 @@ void Rasterizer::WideStroke(std::span<const TPoint> points, bool closed, int wid
 
 void Rasterizer::Line(TPoint from, TPoint to, const LineStyle& style)
 {
+    // The chart draws a thousand thin lines a picture: straight to them.
+    if (style.Width <= 1 || DeviceWidth(std::min(style.Width, MaxPenWidth)) == 1) {
+        if (!clip_.IsEmpty())
+            ThinSegment(from, to, style);
+        return;
+    }
     const TPoint points[] = {from, to};
     Polyline(points, style, false);
 }
