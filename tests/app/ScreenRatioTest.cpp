@@ -119,6 +119,7 @@ TEST(ScreenRatio, PicturesFollowTheDevicePixelRatioOfTheScreen)
 
     animation.save(QStringLiteral(PICTURE_DIR "/ratio2-animation.png"));
     chart.save(QStringLiteral(PICTURE_DIR "/ratio2-chart.png"));
+    form.grab().save(QStringLiteral(PICTURE_DIR "/ratio2-window.png"));
 
     EXPECT_LT(ShareDiffering(ShrunkByTwo(animation), scene.Image()), 0.01);
     // Only the texts differ: smooth glyphs of the device's size against 1x glyphs.
