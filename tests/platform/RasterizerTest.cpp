@@ -15,7 +15,6 @@
 namespace otpor::test {
 namespace {
 
-
 constexpr TColor Background = clWhite;
 constexpr TColor PenColor = RGB(10, 20, 30);
 constexpr TColor BrushColor = RGB(200, 100, 50);
