@@ -6,14 +6,36 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <cmath>
+
 namespace otpor {
 
 TImage::TImage(QWidget* parent, int width, int height)
-    : QWidget(parent), picture_(width, height, parent ? parent->devicePixelRatioF() : 1.0)
+    : QWidget(parent), canvas_(width, height, parent ? parent->devicePixelRatioF() : 1.0)
 {
     resize(width, height);
     // The picture covers the control: nothing beneath needs painting first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TImage::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    resize(static_cast<int>(std::lround(canvas_.Width() * zoom_)),
+           static_cast<int>(std::lround(canvas_.Height() * zoom_)));
+    FollowScale();
+    update();
+}
+
+bool TImage::FollowScale()
+{
+    if (!canvas_.SetScale(zoom_ * devicePixelRatioF()))
+        return false;
+    if (OnRedraw)
+        qt::Guarded([this] { OnRedraw(); });
+    return true;
 }
 
 bool TImage::event(QEvent* event)
@@ -28,11 +50,9 @@ bool TImage::event(QEvent* event)
 void TImage::paintEvent(QPaintEvent*)
 {
     // A new screen or scale shows first as a paint at the new ratio.
-    if (picture_.SetRatio(devicePixelRatioF()) && OnRedraw)
-        qt::Guarded([this] { OnRedraw(); });
-    picture_.EndFrame();
+    FollowScale();
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_.Image());
+    painter.drawImage(QRectF(0, 0, canvas_.Width() * zoom_, canvas_.Height() * zoom_), canvas_.Image());
 }
 
 } // namespace otpor

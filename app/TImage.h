@@ -1,13 +1,13 @@
 // A picture control: shows the bitmap of its canvas at its top-left corner,
-// at the layout size. The owner draws into Canvas() and calls update(). The
-// bitmap follows the device pixel ratio of the screen the control is shown
-// on; when that changes, the bitmap is made anew and OnRedraw asked to draw
-// the picture again.
+// at the layout size times its zoom. The owner draws into Canvas() in layout
+// pixels and calls update(). The bitmap is drawn at the zoom times the device
+// pixel ratio of the screen the control is shown on; when that changes, the
+// bitmap is made anew and OnRedraw asked to draw the picture again.
 // Hovering shows ToolTipText, when given, as a tooltip; nothing is drawn
 // into the picture for it.
 #pragma once
 
-#include "platform/qt/DevicePicture.h"
+#include "platform/qt/QImageCanvas.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,10 +20,15 @@ class TImage : public QWidget {
 public:
     TImage(QWidget* parent, int width, int height);
 
-    // Layout pixels, whatever the ratio.
-    otpor::Canvas& Canvas() { return picture_.Canvas(); }
+    // Layout pixels, whatever the scale.
+    otpor::Canvas& Canvas() { return canvas_; }
     // The bitmap in device pixels.
-    const QImage& Picture() const { return picture_.Image(); }
+    const QImage& Picture() const { return canvas_.Image(); }
+
+    // The form's zoom (1 is 100 %): the control takes the layout size times
+    // it, and the picture is drawn that much finer.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
 
     // Draws the current picture into Canvas() again.
     std::function<void()> OnRedraw;
@@ -35,7 +40,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    qt::DevicePicture picture_;
+    // A new screen, scale or zoom draws the picture anew; true when it did.
+    bool FollowScale();
+
+    double zoom_ = 1;
+    qt::QImageCanvas canvas_;
 };
 
 } // namespace otpor

@@ -6,9 +6,7 @@
 #include "bench/HeapCalls.h"
 #include "chart/Oscillograph.h"
 #include "chart/TChart.h"
-#include "platform/qt/DevicePicture.h"
 #include "platform/qt/QImageCanvas.h"
-#include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/Runtime.h"
 #include "scene/SceneDrawing.h"
 #include "sim/ForceModel.h"
@@ -136,34 +134,35 @@ void PaintChart(benchmark::State& st, Canvas& canvas)
         chart.Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
 }
 
+// The scale of a picture benchmark: its argument in percent.
+double ScaleOf(const benchmark::State& st)
+{
+    return static_cast<double>(st.range(0)) / 100;
+}
+
+// The device pixels the picture has, beside its time.
+void ReportPixels(benchmark::State& st, const qt::QImageCanvas& canvas)
+{
+    st.counters["device_pixels"] = static_cast<double>(canvas.Image().width()) * canvas.Image().height();
+}
+
+// The two pictures at scales of 1, 1.5, 2 and 3 (a laptop's, a phone's and a
+// high-resolution screen's device pixel ratio, or the form's zoom).
 void BM_ScenePaint(benchmark::State& st)
 {
-    qt::QImageCanvas canvas(PictureWidth, PictureHeight);
+    qt::QImageCanvas canvas(PictureWidth, PictureHeight, ScaleOf(st));
     PaintScene(st, canvas);
+    ReportPixels(st, canvas);
 }
-BENCHMARK(BM_ScenePaint);
+BENCHMARK(BM_ScenePaint)->Arg(100)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 void BM_ChartPaint(benchmark::State& st)
 {
-    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
+    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight, ScaleOf(st));
     PaintChart(st, canvas);
+    ReportPixels(st, canvas);
 }
-BENCHMARK(BM_ChartPaint);
-
-// The two pictures at a device pixel ratio of 2, as a high-resolution screen shows them.
-void BM_ScenePaintRatio2(benchmark::State& st)
-{
-    qt::QPainterCanvas canvas(PictureWidth, PictureHeight, 2);
-    PaintScene(st, canvas);
-}
-BENCHMARK(BM_ScenePaintRatio2)->Unit(benchmark::kMicrosecond);
-
-void BM_ChartPaintRatio2(benchmark::State& st)
-{
-    qt::QPainterCanvas canvas(OscillographWidth, OscillographHeight, 2);
-    PaintChart(st, canvas);
-}
-BENCHMARK(BM_ChartPaintRatio2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ChartPaint)->Arg(100)->Arg(150)->Arg(200)->Arg(300)->Unit(benchmark::kMicrosecond);
 
 // One whole tick as the running program does it: the timer's handler
 // (logic, fill, scene picture) and the chart's paint that follows.
@@ -174,14 +173,14 @@ void BM_WholeTick(benchmark::State& st)
     form.ComboBox2Change(0);
     form.Button2Click();
     // At the screen's ratio, as the window draws it (QT_SCALE_FACTOR=2 gives 2).
-    qt::DevicePicture canvas(OscillographWidth, OscillographHeight, form.devicePixelRatioF());
+    qt::QImageCanvas canvas(OscillographWidth, OscillographHeight, form.devicePixelRatioF());
     bench::HeapCalls calls;
     long ticks = 0;
     int n = 0;
     for (auto _ : st) {
         const bench::HeapCalls before = CountedHeapCalls();
         form.Timer1Timer();
-        form.Chart().Draw(canvas.Canvas(), {0, 0, OscillographWidth, OscillographHeight});
+        form.Chart().Draw(canvas, {0, 0, OscillographWidth, OscillographHeight});
         const bench::HeapCalls after = CountedHeapCalls();
         calls.Allocations += after.Allocations - before.Allocations;
         calls.Frees += after.Frees - before.Frees;

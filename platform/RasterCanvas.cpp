@@ -7,9 +7,6 @@ namespace otpor {
 namespace {
 
 using i64 = std::int64_t;
-using qt::LineStyle;
-using qt::Rasterizer;
-using qt::RasterOp;
 
 } // namespace
 
@@ -22,6 +19,16 @@ std::uint32_t RasterCanvas::ToPixel(TColor c) const
     if (order_ == PixelOrder::Rgba)
         return 0xFF000000u | (b << 16) | (g << 8) | r;
     return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+bool RasterCanvas::SetScale(double scale)
+{
+    const double drawn = Scale();
+    raster_.SetScale(scale);
+    if (Scale() == drawn)
+        return false;
+    ScaleChanged();
+    return true;
 }
 
 bool RasterCanvas::PenVisible() const
@@ -154,10 +161,13 @@ void RasterCanvas::CellOrigin(i64 x, i64 y, int width, int height, i64& left, i6
     top = TextAlign().Vertical == VerticalAlign::Bottom ? y - height : y;
 }
 
-bool RasterCanvas::NearClip(const TRect& clip, i64 left, i64 top, i64 width, i64 height, i64 slack)
+bool RasterCanvas::NearClip(i64 left, i64 top, i64 width, i64 height, i64 slack)
 {
-    return !clip.IsEmpty() && left + width + slack > clip.Left && left - slack < clip.Right &&
-           top + height + slack > clip.Top && top - slack < clip.Bottom;
+    const Rasterizer& px = Pixels();
+    const TRect& clip = px.Clip();
+    return !clip.IsEmpty() && px.ToDevice(left + width + slack) > clip.Left &&
+           px.ToDevice(left - slack) < clip.Right && px.ToDevice(top + height + slack) > clip.Top &&
+           px.ToDevice(top - slack) < clip.Bottom;
 }
 
 } // namespace otpor

@@ -24,6 +24,12 @@ public:
 
     // The pixel word of a colour (system colours resolved).
     std::uint32_t ToPixel(TColor c) const;
+    // Device pixels per layout pixel.
+    double Scale() const { return raster_.Scale(); }
+    // A white bitmap at the new scale (clamped to what the rasterizer draws),
+    // with the same drawing state; false, and nothing changed, when the scale
+    // is the one drawn at.
+    bool SetScale(double scale);
 
     void Rectangle(int x1, int y1, int x2, int y2) override;
     void FillRect(const TRect& r) override;
@@ -39,10 +45,12 @@ public:
 
 protected:
     void DrawLine(TPoint from, TPoint to) override;
+    // The scale has changed: the derived canvas makes its bitmap anew.
+    virtual void ScaleChanged() = 0;
 
     // The rasterizer on the bitmap, with the canvas's clip.
-    virtual qt::Rasterizer& Pixels() { return raster_; }
-    qt::Rasterizer& Raster() { return raster_; }
+    virtual Rasterizer& Pixels() { return raster_; }
+    Rasterizer& Raster() { return raster_; }
     bool Clipped() const { return clipped_; }
     const TRect& ClipRectangle() const { return clip_; }
 
@@ -51,20 +59,21 @@ protected:
     void CellOrigin(std::int64_t x, std::int64_t y, int width, int height, std::int64_t& left,
                     std::int64_t& top) const;
     // Whether a box around (left, top) of the size, widened by slack, can
-    // touch the clip: keeps far-away anchors away from the text engines.
-    static bool NearClip(const TRect& clip, std::int64_t left, std::int64_t top, std::int64_t width,
-                         std::int64_t height, std::int64_t slack);
+    // touch the clip (all in layout pixels): keeps far-away anchors away from
+    // the text engines.
+    bool NearClip(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+                  std::int64_t slack);
 
 private:
     bool PenVisible() const;
-    qt::LineStyle CurrentLineStyle() const;
-    qt::RasterOp CurrentOp() const;
+    LineStyle CurrentLineStyle() const;
+    RasterOp CurrentOp() const;
     // The brush's fill and the visible pen, or nothing.
     std::optional<std::uint32_t> CurrentFill() const;
-    std::optional<qt::LineStyle> CurrentPen() const;
+    std::optional<LineStyle> CurrentPen() const;
 
     PixelOrder order_;
-    qt::Rasterizer raster_;
+    Rasterizer raster_;
     bool clipped_ = false;
     TRect clip_;
 };

@@ -8,7 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace otpor::qt {
+namespace otpor {
 
 namespace {
 
@@ -97,7 +97,101 @@ void SampleSpan(double from, double to, i64 lo, i64 hi, i64& first, i64& end)
     end = Ceil(std::clamp(to, static_cast<double>(lo), static_cast<double>(hi)));
 }
 
+// Beyond this (layout pixels) a shape drawn at a scale other than 1 is first
+// cut to it: its device coordinates then fit an int at every scale, and the
+// products of their differences 64 bits. Nothing of a picture lies so far out.
+constexpr double Limit = 1 << 26;
+
+bool Beyond(TPoint p)
+{
+    return std::abs(static_cast<double>(p.X)) > Limit || std::abs(static_cast<double>(p.Y)) > Limit;
+}
+
+// The part of the segment within the limit's box, its ends rounded; false
+// when none is.
+bool CutToLimit(TPoint& from, TPoint& to)
+{
+    const double x0 = from.X;
+    const double y0 = from.Y;
+    const double dx = static_cast<double>(to.X) - x0;
+    const double dy = static_cast<double>(to.Y) - y0;
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 + Limit, Limit - x0, y0 + Limit, Limit - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    from = {static_cast<int>(std::nearbyint(x0 + dx * t0)), static_cast<int>(std::nearbyint(y0 + dy * t0))};
+    to = {static_cast<int>(std::nearbyint(x0 + dx * t1)), static_cast<int>(std::nearbyint(y0 + dy * t1))};
+    return true;
+}
+
+// Row dy of the disc of a round pen of the width around a point: the pixels
+// from Left to End - 1 relative to it. Its rows run from DiscTop(width) while
+// 2 dy < width, and row dy spans [x - h, x + h) with h = sqrt(w^2/4 - dy^2),
+// worked out in integers: ceil(h) is the least k with 4k^2 >= w^2 - 4dy^2.
+struct DiscRow {
+    i64 Left;
+    i64 End;
+};
+
+constexpr i64 DiscTop(i64 width)
+{
+    return -((width + 1) / 2 - 1);
+}
+
+DiscRow DiscRowAt(i64 width, i64 dy)
+{
+    const i64 d = width * width - 4 * dy * dy;
+    i64 ceilH = static_cast<i64>(std::ceil(std::sqrt(static_cast<double>(std::max<i64>(d, 0))) / 2));
+    while (ceilH > 0 && 4 * (ceilH - 1) * (ceilH - 1) >= d)
+        --ceilH;
+    while (4 * ceilH * ceilH < d)
+        ++ceilH;
+    const i64 floorH = 4 * ceilH * ceilH == d ? ceilH : ceilH - 1;
+    return {-floorH, ceilH};
+}
+
 } // namespace
+
+void Rasterizer::SetScale(double scale)
+{
+    scale_ = std::isfinite(scale) ? std::clamp(scale, MinScale, MaxScale) : 1.0;
+    RemoveClip();
+}
+
+i64 Rasterizer::ToDevice(i64 v) const
+{
+    if (scale_ == 1)
+        return v;
+    constexpr double Far = 4.0e18;
+    return static_cast<i64>(std::clamp(std::nearbyint(static_cast<double>(v) * scale_), -Far, Far));
+}
+
+int Rasterizer::DeviceWidth(int width) const
+{
+    // (At 1 without the rounding call: it is asked once per line.)
+    if (scale_ == 1)
+        return width;
+    return std::max(1, static_cast<int>(std::nearbyint(width * scale_)));
+}
+
+i64 Rasterizer::PenCentre(i64 v, int width, int deviceWidth) const
+{
+    return ToDevice(v - width / 2) + deviceWidth / 2;
+}
 
 void Rasterizer::Attach(std::uint32_t* bits, std::ptrdiff_t stride, int width, int height)
 {
@@ -110,12 +204,28 @@ void Rasterizer::Attach(std::uint32_t* bits, std::ptrdiff_t stride, int width, i
 
 void Rasterizer::SetClip(const TRect& r)
 {
-    clip_ = Intersect(r, TRect{0, 0, width_, height_});
+    auto device = [&](int v, int limit) {
+        return static_cast<int>(std::clamp<i64>(ToDevice(v), -1, i64{limit} + 1));
+    };
+    SetDeviceClip(Intersect(TRect{device(r.Left, width_), device(r.Top, height_), device(r.Right, width_),
+                                  device(r.Bottom, height_)},
+                            TRect{0, 0, width_, height_}));
 }
 
 void Rasterizer::RemoveClip()
 {
-    clip_ = TRect{0, 0, width_, height_};
+    SetDeviceClip(TRect{0, 0, width_, height_});
+}
+
+void Rasterizer::SetDeviceClip(const TRect& clip)
+{
+    clip_ = clip;
+    auto layout = [&](int v, bool up) {
+        const double l = static_cast<double>(v) / scale_;
+        return static_cast<int>(up ? std::ceil(l) : std::floor(l));
+    };
+    layoutClip_ = TRect{layout(clip_.Left, false), layout(clip_.Top, false), layout(clip_.Right, true),
+                        layout(clip_.Bottom, true)};
 }
 
 void Rasterizer::Put(i64 x, i64 y, std::uint32_t pixel, RasterOp op)
@@ -144,6 +254,42 @@ void Rasterizer::Span(i64 y, i64 x0, i64 x1, std::uint32_t pixel, RasterOp op)
 }
 
 void Rasterizer::FillRect(i64 left, i64 top, i64 right, i64 bottom, std::uint32_t pixel, RasterOp op)
+{
+    DeviceFillRect(ToDevice(left), ToDevice(top), ToDevice(right), ToDevice(bottom), pixel, op);
+}
+
+void Rasterizer::FillDevice(i64 left, i64 top, i64 right, i64 bottom, std::uint32_t pixel)
+{
+    DeviceFillRect(left, top, right, bottom, pixel, RasterOp::Copy);
+}
+
+void Rasterizer::BlendDevice(i64 x, i64 y, const std::uint8_t* coverage, i64 n, std::uint32_t pixel)
+{
+    if (y < clip_.Top || y >= clip_.Bottom)
+        return;
+    const i64 first = std::max<i64>(x, clip_.Left);
+    const i64 end = std::min<i64>(x + n, clip_.Right);
+    std::uint32_t* row = bits_ + y * stride_;
+    for (i64 i = first; i < end; ++i) {
+        const std::uint32_t a = coverage[i - x];
+        if (a == 0)
+            continue;
+        if (a == 255) {
+            row[i] = pixel;
+            continue;
+        }
+        // Each colour byte, whatever their order; the top byte stays opaque.
+        std::uint32_t out = OpaqueAlpha;
+        for (int shift = 0; shift < 24; shift += 8) {
+            const std::uint32_t src = (pixel >> shift) & 0xFFu;
+            const std::uint32_t dst = (row[i] >> shift) & 0xFFu;
+            out |= ((src * a + dst * (255 - a) + 127) / 255) << shift;
+        }
+        row[i] = out;
+    }
+}
+
+void Rasterizer::DeviceFillRect(i64 left, i64 top, i64 right, i64 bottom, std::uint32_t pixel, RasterOp op)
 {
     top = std::max<i64>(top, clip_.Top);
     bottom = std::min<i64>(bottom, clip_.Bottom);
@@ -237,31 +383,19 @@ Rasterizer::LineRun Rasterizer::ClipLine(TPoint from, TPoint to) const
 
 void Rasterizer::PrepareStamp(int width)
 {
-    width = std::clamp(width, 1, MaxPenWidth);
+    // Device widths: a wide pen at a large scale is wider than MaxPenWidth.
+    width = std::clamp(width, 1, static_cast<int>(MaxPenWidth * MaxScale));
     if (width == stampWidth_)
         return;
     stampWidth_ = width;
     stampRadius_ = width / 2;
     stamp_.clear();
-    // A disc of the pen's diameter around the pixel (an even width centres it
-    // between the pixel and the ones above and left of it), in doubled
-    // coordinates to stay in integers.
-    const int lo = -width / 2;
-    const int hi = (width - 1) / 2;
-    const int shift = width % 2 == 0 ? 1 : 0;
-    const int limit = (width - 1) * (width - 1) + shift;
-    for (int dy = lo; dy <= hi; ++dy) {
-        StampRow row{dy, hi + 1, lo - 1};
-        for (int dx = lo; dx <= hi; ++dx) {
-            const int u = 2 * dx + shift;
-            const int v = 2 * dy + shift;
-            if (u * u + v * v <= limit) {
-                row.DxFirst = std::min(row.DxFirst, dx);
-                row.DxLast = std::max(row.DxLast, dx);
-            }
-        }
-        if (row.DxFirst <= row.DxLast)
-            stamp_.push_back(row);
+    // The same disc as a wide line's round ends.
+    for (i64 dy = DiscTop(width); 2 * dy < width; ++dy) {
+        const DiscRow row = DiscRowAt(width, dy);
+        if (row.Left < row.End)
+            stamp_.push_back(
+                {static_cast<int>(dy), static_cast<int>(row.Left), static_cast<int>(row.End - 1)});
     }
 }
 
@@ -327,7 +461,7 @@ namespace {
 
 } // namespace
 
-void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style)
+void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style, u64 dotSteps, u64 dotDeviceSteps)
 {
     const LineRun run = ClipLine(from, to);
     if (run.Count <= 0)
@@ -340,8 +474,11 @@ void Rasterizer::ThinLine(TPoint from, TPoint to, const LineStyle& style)
     }
     std::uint32_t* p = run.P;
     u64 error = run.Error;
+    const bool sameSteps = dotSteps == dotDeviceSteps;
     for (i64 i = run.First; i < run.First + run.Count; ++i) {
-        if (!style.Dotted || i % 2 == 0)
+        const u64 layoutPixel =
+            sameSteps ? static_cast<u64>(i) : static_cast<u64>(i) * dotSteps / dotDeviceSteps;
+        if (!style.Dotted || layoutPixel % 2 == 0)
             *p = style.Op == RasterOp::Copy ? pixel : NotXor(pixel, *p);
         if (i + 1 == run.First + run.Count)
             break;
@@ -364,22 +501,16 @@ void Rasterizer::AddSpan(i64 y, double from, double to)
 }
 
 // The round end (and join) of a wide pen: the disc of the pen's diameter
-// around the point. Its row dy spans [x - h, x + h) with h = sqrt(w^2/4 - dy^2),
-// worked out in integers: ceil(h) is the least k with 4k^2 >= w^2 - 4dy^2.
+// around the point.
 void Rasterizer::AddDisc(TPoint centre, int width)
 {
-    const i64 w2 = i64{width} * width;
-    for (i64 dy = -((width + 1) / 2 - 1); 2 * dy < width; ++dy) {
+    for (i64 dy = DiscTop(width); 2 * dy < width; ++dy) {
         const i64 y = i64{centre.Y} + dy;
         if (y < clip_.Top || y >= clip_.Bottom)
             continue;
-        const i64 d = w2 - 4 * dy * dy;
-        i64 ceilH = 0;
-        while (4 * ceilH * ceilH < d)
-            ++ceilH;
-        const i64 floorH = 4 * ceilH * ceilH == d ? ceilH : ceilH - 1;
-        const i64 x0 = std::max<i64>(i64{centre.X} - floorH, i64{clip_.Left} - 1);
-        const i64 x1 = std::min<i64>(i64{centre.X} + ceilH, i64{clip_.Right} + 1);
+        const DiscRow row = DiscRowAt(width, dy);
+        const i64 x0 = std::max<i64>(i64{centre.X} + row.Left, i64{clip_.Left} - 1);
+        const i64 x1 = std::min<i64>(i64{centre.X} + row.End, i64{clip_.Right} + 1);
         if (x0 < x1)
             strokeSpans_.push_back({y, x0, x1});
     }
@@ -435,9 +566,8 @@ void Rasterizer::AddBand(TPoint from, TPoint to, int width)
     }
 }
 
-void Rasterizer::WideStroke(std::span<const TPoint> points, bool closed, const LineStyle& style)
+void Rasterizer::WideStroke(std::span<const TPoint> points, bool closed, int width, const LineStyle& style)
 {
-    const int width = std::clamp(style.Width, 1, MaxPenWidth);
     const std::size_t n = points.size();
     strokeSpans_.clear();
     for (std::size_t k = 0; k < n; ++k) {
@@ -461,6 +591,12 @@ void Rasterizer::WideStroke(std::span<const TPoint> points, bool closed, const L
 
 void Rasterizer::Line(TPoint from, TPoint to, const LineStyle& style)
 {
+    // The chart draws a thousand thin lines a picture: straight to them.
+    if (style.Width <= 1 || DeviceWidth(std::min(style.Width, MaxPenWidth)) == 1) {
+        if (!clip_.IsEmpty())
+            ThinSegment(from, to, style);
+        return;
+    }
     const TPoint points[] = {from, to};
     Polyline(points, style, false);
 }
@@ -470,39 +606,102 @@ void Rasterizer::Polyline(std::span<const TPoint> points, const LineStyle& style
     const std::size_t n = points.size();
     if (n < 2 || clip_.IsEmpty())
         return;
-    if (style.Width > 1) {
-        WideStroke(points, closed, style);
+    const std::size_t segments = closed ? n : n - 1;
+    const int width = std::clamp(style.Width, 1, MaxPenWidth);
+    const int device = DeviceWidth(width);
+    if (width == 1 || device == 1) {
+        for (std::size_t k = 0; k < segments; ++k)
+            ThinSegment(points[k], points[(k + 1) % n], style);
         return;
     }
-    const std::size_t segments = closed ? n : n - 1;
-    for (std::size_t k = 0; k < segments; ++k)
-        ThinLine(points[k], points[(k + 1) % n], style);
+    auto centre = [&](TPoint p) {
+        return TPoint{static_cast<int>(PenCentre(p.X, width, device)),
+                      static_cast<int>(PenCentre(p.Y, width, device))};
+    };
+    if (scale_ != 1 && std::any_of(points.begin(), points.end(), Beyond)) {
+        // Cut segment by segment; their far ends lie out of sight.
+        for (std::size_t k = 0; k < segments; ++k) {
+            TPoint from = points[k];
+            TPoint to = points[(k + 1) % n];
+            if (!CutToLimit(from, to))
+                continue;
+            const TPoint ends[] = {centre(from), centre(to)};
+            WideStroke(ends, false, device, style);
+        }
+        return;
+    }
+    deviceStroke_.clear();
+    for (const TPoint p : points)
+        deviceStroke_.push_back(centre(p));
+    WideStroke(deviceStroke_, closed, device, style);
+}
+
+// The layout pixels of the thin line at scale 1 are the device lines from
+// the device corner of its first pixel to that of its end, as many side by
+// side as its first pixel has device rows (columns across it): a level line
+// covers what a fill of its pixels would.
+void Rasterizer::ThinSegment(TPoint from, TPoint to, const LineStyle& style)
+{
+    if (scale_ == 1) {
+        ThinLine(from, to, style);
+        return;
+    }
+    if ((Beyond(from) || Beyond(to)) && !CutToLimit(from, to))
+        return;
+    const u64 steps = std::max(Magnitude(i64{to.X} - from.X), Magnitude(i64{to.Y} - from.Y));
+    const TPoint a{static_cast<int>(ToDevice(from.X)), static_cast<int>(ToDevice(from.Y))};
+    const TPoint b{static_cast<int>(ToDevice(to.X)), static_cast<int>(ToDevice(to.Y))};
+    const u64 dx = Magnitude(i64{b.X} - a.X);
+    const u64 dy = Magnitude(i64{b.Y} - a.Y);
+    const u64 deviceSteps = std::max(dx, dy);
+    if (steps == 0 || deviceSteps == 0)
+        return;
+    const bool xMajor = dx >= dy;
+    const i64 minor = xMajor ? from.Y : from.X;
+    const i64 across = std::max<i64>(1, ToDevice(minor + 1) - ToDevice(minor));
+    for (i64 k = 0; k < across; ++k) {
+        const TPoint d = xMajor ? TPoint{0, static_cast<int>(k)} : TPoint{static_cast<int>(k), 0};
+        ThinLine(a + d, b + d, style, steps, deviceSteps);
+    }
 }
 
 void Rasterizer::FillPolygon(std::span<const TPoint> points, std::uint32_t pixel, RasterOp op)
 {
-    const std::size_t n = points.size();
-    if (n < 3 || clip_.IsEmpty())
+    if (points.size() < 3 || clip_.IsEmpty())
         return;
+    devicePolygon_.clear();
+    for (const TPoint p : points)
+        devicePolygon_.push_back({static_cast<double>(ToDevice(p.X)), static_cast<double>(ToDevice(p.Y))});
+    FillDevicePolygon(pixel, op);
+}
+
+void Rasterizer::FillDevicePolygon(std::uint32_t pixel, RasterOp op)
+{
+    const std::span<const DevicePoint> points = devicePolygon_;
+    const std::size_t n = points.size();
     // Pixel (x, y) is the point (x, y), the point a line through it passes:
     // sampling the fill there keeps it flush with an outline drawn over it
     // (pixel centres would leave one-pixel gaps along slanted edges). Edges
     // are half-open, so an edge from y0 to y1 crosses the rows y0 .. y1 - 1
     // and a span [from, to) takes its left end and not its right one.
+    // The points are whole numbers: their rows convert exactly once within
+    // the clip.
+    const double clipTop = clip_.Top;
+    const double clipBottom = clip_.Bottom;
     edges_.clear();
     for (std::size_t k = 0; k < n; ++k) {
-        TPoint p = points[k];
-        TPoint q = points[(k + 1) % n];
+        DevicePoint p = points[k];
+        DevicePoint q = points[(k + 1) % n];
         if (p.Y == q.Y)
             continue;
         if (p.Y > q.Y)
             std::swap(p, q);
-        const i64 firstRow = std::max<i64>(p.Y, clip_.Top);
-        const i64 lastRow = std::min<i64>(i64{q.Y} - 1, i64{clip_.Bottom} - 1);
+        const i64 firstRow = static_cast<i64>(std::max(p.Y, clipTop));
+        const i64 lastRow = static_cast<i64>(std::min(q.Y, clipBottom)) - 1;
         if (firstRow > lastRow)
             continue;
-        const double slope = static_cast<double>(i64{q.X} - p.X) / static_cast<double>(i64{q.Y} - p.Y);
-        edges_.push_back({firstRow, lastRow, static_cast<double>(p.X), static_cast<double>(p.Y), slope});
+        const double slope = (q.X - p.X) / (q.Y - p.Y);
+        edges_.push_back({firstRow, lastRow, p.X, p.Y, slope});
     }
     if (edges_.empty())
         return;
@@ -568,36 +767,47 @@ void Rasterizer::Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, b
 {
     if (clip_.IsEmpty())
         return;
-    const i64 left = std::min(box.Left, box.Right);
-    const i64 right = std::max(box.Left, box.Right);
-    const i64 top = std::min(box.Top, box.Bottom);
-    const i64 bottom = std::max(box.Top, box.Bottom);
+    const i64 left = ToDevice(std::min(box.Left, box.Right));
+    const i64 right = ToDevice(std::max(box.Left, box.Right));
+    const i64 top = ToDevice(std::min(box.Top, box.Bottom));
+    const i64 bottom = ToDevice(std::max(box.Top, box.Bottom));
     if (right <= left || bottom <= top)
         return;
-    const bool wide = outline && pen.Width > 1;
+    const int penWidth = std::clamp(pen.Width, 1, MaxPenWidth);
+    const int device = DeviceWidth(penWidth);
+    const bool wide = outline && penWidth > 1 && device > 1;
+    // A thin outline is one layout pixel thick: the ring of that many device
+    // pixels inside the box (at a scale of 1, the pixels with a neighbour
+    // outside the ellipse).
+    const i64 ring = outline && !wide ? std::max<i64>(1, std::llround(scale_)) : 1;
     if (wide)
-        PrepareStamp(pen.Width);
+        PrepareStamp(device);
     // Rows and columns a little beyond the clip are still worked out, so that
     // the outline of the visible rows and the stamps of a wide pen are right.
     const i64 margin = (wide ? StampRadius() : 0) + 1;
     const i64 columnLo = i64{clip_.Left} - margin - 1;
     const i64 columnHi = i64{clip_.Right} + margin + 1;
-    const double cx = (static_cast<double>(left) + static_cast<double>(right)) / 2.0;
-    const double cy = (static_cast<double>(top) + static_cast<double>(bottom)) / 2.0;
-    const double a = (static_cast<double>(right) - static_cast<double>(left)) / 2.0;
-    const double b = (static_cast<double>(bottom) - static_cast<double>(top)) / 2.0;
 
     struct Row {
         bool Inside = false;
         i64 First = 0;
         i64 Last = 0;
     };
-    auto rowAt = [&](i64 y) {
+    // The rows of the ellipse inscribed in the box shrunk by `in` on every side.
+    auto rowOf = [&](i64 y, i64 in) {
         Row row;
-        if (y < top || y >= bottom)
+        const i64 l = left + in;
+        const i64 r = right - in;
+        const i64 t = top + in;
+        const i64 bt = bottom - in;
+        if (y < t || y >= bt || r <= l)
             return row;
-        const double t = (static_cast<double>(y) + 0.5 - cy) / b;
-        const double q = 1.0 - t * t;
+        const double cx = (static_cast<double>(l) + static_cast<double>(r)) / 2.0;
+        const double cy = (static_cast<double>(t) + static_cast<double>(bt)) / 2.0;
+        const double a = (static_cast<double>(r) - static_cast<double>(l)) / 2.0;
+        const double b = (static_cast<double>(bt) - static_cast<double>(t)) / 2.0;
+        const double v = (static_cast<double>(y) + 0.5 - cy) / b;
+        const double q = 1.0 - v * v;
         if (q <= 0.0)
             return row;
         // Pixels whose centre lies within [cx - half, cx + half].
@@ -609,6 +819,7 @@ void Rasterizer::Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, b
         row.Inside = row.First <= row.Last;
         return row;
     };
+    auto rowAt = [&](i64 y) { return rowOf(y, 0); };
 
     const i64 firstRow = std::max<i64>(top, i64{clip_.Top} - margin);
     const i64 lastRow = std::min<i64>(bottom - 1, i64{clip_.Bottom} - 1 + margin);
@@ -637,11 +848,18 @@ void Rasterizer::Ellipse(const TRect& box, bool fill, std::uint32_t fillPixel, b
                 if (fill)
                     Span(y, row.First, row.Last + 1, fillPixel, op);
             } else {
-                // Inside pixels have all four neighbours in the ellipse; the
-                // rest of the row is outline.
                 i64 inFirst = row.Last + 1;
                 i64 inLast = row.Last;
-                if (above.Inside && below.Inside) {
+                if (ring > 1) {
+                    // The inside is the ellipse of the box shrunk by the ring.
+                    const Row inner = rowOf(y, ring);
+                    if (inner.Inside) {
+                        inFirst = std::max(inner.First, row.First + 1);
+                        inLast = std::min(inner.Last, row.Last - 1);
+                    }
+                } else if (above.Inside && below.Inside) {
+                    // Inside pixels have all four neighbours in the ellipse;
+                    // the rest of the row is outline.
                     inFirst = std::max({row.First + 1, above.First, below.First});
                     inLast = std::min({row.Last - 1, above.Last, below.Last});
                 }
@@ -727,7 +945,7 @@ void Rasterizer::Polygon(std::span<const TPoint> points, std::optional<std::uint
 
 void Rasterizer::Bevel(const TRect& r, std::uint32_t topLeft, std::uint32_t bottomRight, int width)
 {
-    const TRect& c = clip_;
+    const TRect& c = layoutClip_;
     if (width <= 0 || r.IsEmpty() || c.IsEmpty())
         return;
     const i64 left = r.Left;
@@ -756,4 +974,4 @@ void Rasterizer::Bevel(const TRect& r, std::uint32_t topLeft, std::uint32_t bott
     }
 }
 
-} // namespace otpor::qt
+} // namespace otpor

@@ -1,15 +1,23 @@
 // The pixel work behind the picture canvas: spans, lines, polygons and
-// ellipses written straight into a 32-bit bitmap (QImage::Format_RGB32 words,
-// 0xFFRRGGBB), clipped to a rectangle, following the classic raster rules the
+// ellipses written straight into a 32-bit bitmap (opaque words, alpha in the
+// top byte), clipped to a rectangle, following the classic raster rules the
 // pictures are drawn by: a thin line leaves out its end pixel, fills take the
 // pixels whose point (x, y) lies inside, left and top edges included, right
 // and bottom ones excluded (for a polygon; an ellipse samples pixel centres),
 // polygons fill even-odd, and the not-xor operation is its own inverse.
 //
-// Coordinates are pixels and may be anything an int holds (an arrow length
-// typed by a user can be absurd): all arithmetic is in 64 bits or doubles, and
-// only the part inside the clip is walked, so the cost of a call is bounded by
-// the size of the bitmap, never by the size of the shape.
+// Shapes are given in layout pixels and set on device pixels, `Scale` device
+// pixels to a layout pixel, by one mapping: an edge at x lands at
+// round(x * scale). So shapes that share an edge share it at every scale and
+// fills tile; a thin line covers the device rows (or columns) of its layout
+// pixels; a wide pen is the band of its width times the scale; a dotted line
+// keeps one layout pixel on, one off. At a scale of 1 the mapping is the
+// identity and every pixel is the classic one.
+//
+// Coordinates may be anything an int holds (an arrow length typed by a user
+// can be absurd): all arithmetic is in 64 bits or doubles, and only the part
+// inside the clip is walked, so the cost of a call is bounded by the size of
+// the bitmap, never by the size of the shape.
 #pragma once
 
 #include "platform/Geometry.h"
@@ -20,7 +28,7 @@
 #include <span>
 #include <vector>
 
-namespace otpor::qt {
+namespace otpor {
 
 enum class RasterOp { Copy, NotXor };
 
@@ -31,7 +39,7 @@ struct LineStyle {
     // (top and left edges in, bottom and right ones out): an even width's
     // extra pixel lies above or left of the line, an odd width is centred.
     int Width = 1;
-    // Thin lines only: one pixel on, one off; the gaps stay untouched.
+    // Thin lines only: one layout pixel on, one off; the gaps stay untouched.
     bool Dotted = false;
     RasterOp Op = RasterOp::Copy;
 };
@@ -58,19 +66,31 @@ RectangleFrame FrameOf(const PixelBox& box, int width);
 
 class Rasterizer {
 public:
-    // The widest pen drawn; wider ones are drawn this wide.
+    // The widest pen drawn (layout pixels); wider ones are drawn this wide.
     static constexpr int MaxPenWidth = 64;
+    // The scales drawn at; a scale beyond them is drawn at the nearest.
+    static constexpr double MinScale = 1.0 / 16;
+    static constexpr double MaxScale = 16;
 
-    // stride in pixels (words) from one row to the next.
+    // A bitmap of width x height device pixels; stride in pixels (words)
+    // from one row to the next. The clip is removed, the scale kept.
     void Attach(std::uint32_t* bits, std::ptrdiff_t stride, int width, int height);
     const std::uint32_t* Bits() const { return bits_; }
 
-    // Drawing is confined to r (right and bottom excluded) within the bitmap.
+    // Device pixels per layout pixel; the clip is removed.
+    void SetScale(double scale);
+    double Scale() const { return scale_; }
+    // Where a layout edge lands: round(v * scale).
+    std::int64_t ToDevice(std::int64_t v) const;
+
+    // Drawing is confined to r (layout pixels, right and bottom excluded)
+    // within the bitmap.
     void SetClip(const TRect& r);
     void RemoveClip();
+    // The clip in device pixels.
     const TRect& Clip() const { return clip_; }
 
-    // Pixels left..right-1 by top..bottom-1.
+    // Layout pixels left..right-1 by top..bottom-1.
     void FillRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
                   std::uint32_t pixel, RasterOp op);
     // A thin line leaves out the pixel at `to`; a wide one includes it.
@@ -104,7 +124,21 @@ public:
     // (corners included) in bottomRight.
     void Bevel(const TRect& r, std::uint32_t topLeft, std::uint32_t bottomRight, int width);
 
+    // Device pixels, for what is rendered at the device's size (text): the
+    // box filled, and a row of n pixels from (x, y) blended over what lies
+    // beneath by their coverage (0 leaves a pixel, 255 sets it).
+    void FillDevice(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                    std::uint32_t pixel);
+    void BlendDevice(std::int64_t x, std::int64_t y, const std::uint8_t* coverage, std::int64_t n,
+                     std::uint32_t pixel);
+
 private:
+    // A device point of a polygon: whole numbers, as doubles, so that any
+    // int coordinate at any scale is held exactly.
+    struct DevicePoint {
+        double X;
+        double Y;
+    };
     struct Edge {
         std::int64_t FirstRow;
         std::int64_t LastRow;
@@ -129,6 +163,18 @@ private:
 
     void Span(std::int64_t y, std::int64_t x0, std::int64_t x1, std::uint32_t pixel, RasterOp op);
     void Put(std::int64_t x, std::int64_t y, std::uint32_t pixel, RasterOp op);
+    void SetDeviceClip(const TRect& clip);
+    void DeviceFillRect(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom,
+                        std::uint32_t pixel, RasterOp op);
+    void FillDevicePolygon(std::uint32_t pixel, RasterOp op);
+    // A pen's width in device pixels, at least 1.
+    int DeviceWidth(int width) const;
+    // The device point a wide pen of the width centres on for the layout
+    // coordinate: its band covers the layout band scaled.
+    std::int64_t PenCentre(std::int64_t v, int width, int deviceWidth) const;
+    // One segment of a thin pen: the device lines side by side that cover
+    // the device rows (columns) of its layout pixels.
+    void ThinSegment(TPoint from, TPoint to, const LineStyle& style);
     // The pixels of a round pen of the width around (x, y).
     void Stamp(std::int64_t x, std::int64_t y, const LineStyle& style);
     void PrepareStamp(int width);
@@ -137,10 +183,13 @@ private:
     // their stamps overlap.
     void BeginUnion(const LineStyle& style);
     void EndUnion(const LineStyle& style);
-    void ThinLine(TPoint from, TPoint to, const LineStyle& style);
-    // The band and round ends of wide segments, gathered as row spans and set
-    // once each where they overlap.
-    void WideStroke(std::span<const TPoint> points, bool closed, const LineStyle& style);
+    // A device line; dotted lines are on where pixel i of the line, counted
+    // in layout pixels (i * dotSteps / dotDeviceSteps), is even.
+    void ThinLine(TPoint from, TPoint to, const LineStyle& style, std::uint64_t dotSteps = 1,
+                  std::uint64_t dotDeviceSteps = 1);
+    // The band and round ends of wide segments (device points, device width),
+    // gathered as row spans and set once each where they overlap.
+    void WideStroke(std::span<const TPoint> points, bool closed, int width, const LineStyle& style);
     void AddDisc(TPoint centre, int width);
     void AddBand(TPoint from, TPoint to, int width);
     void AddSpan(std::int64_t y, double from, double to);
@@ -163,7 +212,10 @@ private:
     std::ptrdiff_t stride_ = 0;
     int width_ = 0;
     int height_ = 0;
+    double scale_ = 1;
     TRect clip_;
+    // The layout pixels that touch the clip.
+    TRect layoutClip_;
 
     std::vector<Edge> edges_;
     std::vector<std::size_t> active_;
@@ -174,6 +226,8 @@ private:
     bool collecting_ = false;
     std::vector<std::int64_t> collected_;
     std::vector<RowSpan> strokeSpans_;
+    std::vector<DevicePoint> devicePolygon_;
+    std::vector<TPoint> deviceStroke_;
 };
 
-} // namespace otpor::qt
+} // namespace otpor

@@ -59,7 +59,7 @@ public:
     void InvalidateChart() override { otpor_host_invalidate_chart(); }
     void ShowChart(const WebCanvas& picture) override
     {
-        otpor_host_show_chart(picture.Bits(), picture.Width(), picture.Height());
+        otpor_host_show_chart(picture.Bits(), picture.DeviceWidth(), picture.DeviceHeight());
     }
 };
 
@@ -260,6 +260,24 @@ std::uintptr_t ChartBits()
     return Guarded([] { return reinterpret_cast<std::uintptr_t>(form->ChartPicture().Bits()); });
 }
 
+// Both pictures at the page's devicePixelRatio; their bitmaps' sizes as
+// {picture: [w, h], chart: [w, h]}.
+val SetScale(double scale)
+{
+    Guarded([&] { form->SetScale(scale); });
+    val sizes = val::object();
+    if (form) {
+        const auto size = [](const WebCanvas& c) {
+            val wh = val::array();
+            wh.call<void>("push", c.DeviceWidth(), c.DeviceHeight());
+            return wh;
+        };
+        sizes.set("picture", size(form->Picture()));
+        sizes.set("chart", size(form->ChartPicture()));
+    }
+    return sizes;
+}
+
 val Rects(const std::vector<TRect>& rects)
 {
     val list = val::array();
@@ -374,6 +392,7 @@ EMSCRIPTEN_BINDINGS(otpor)
     function("paintChart", &PaintChart);
     function("pictureBits", &PictureBits);
     function("chartBits", &ChartBits);
+    function("setScale", &SetScale);
     function("chartTextCells", &ChartTextCells);
     function("forces", &Forces);
     function("axes", &Axes);

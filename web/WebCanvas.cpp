@@ -17,11 +17,11 @@ EM_JS(int, otpor_text_height, (const char* name, int height, int bold, int itali
       { return Module.textEngine.height(UTF8ToString(name), height, bold, italic); });
 EM_JS(void, otpor_text_draw,
       (std::uint32_t * bits, int stride, int cl, int ct, int cr, int cb, int ox, int oy, int bl, int bt,
-       int br, int bb, int left, int top, int angle, const char* name, int height, int bold, int italic,
-       int color, const char* text, int length),
+       int br, int bb, int left, int top, int angle, double scale, const char* name, int height, int bold,
+       int italic, int color, const char* text, int length),
       {
           Module.textEngine.draw(HEAPU8, bits, stride, cl, ct, cr, cb, ox, oy, bl, bt, br, bb, left, top,
-                                 angle, UTF8ToString(name), height, bold, italic, color,
+                                 angle, scale, UTF8ToString(name), height, bold, italic, color,
                                  UTF8ToString(text, length));
       });
 
@@ -48,11 +48,21 @@ int Clamp(i64 v)
 
 } // namespace
 
-WebCanvas::WebCanvas(int width, int height)
-    : RasterCanvas(PixelOrder::Rgba), width_(std::max(width, 0)), height_(std::max(height, 0)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), ToPixel(clWhite))
+WebCanvas::WebCanvas(int width, int height, double scale)
+    : RasterCanvas(PixelOrder::Rgba), width_(std::max(width, 0)), height_(std::max(height, 0))
 {
-    Raster().Attach(pixels_.data(), width_, width_, height_);
+    Raster().SetScale(scale);
+    MakeBitmap();
+}
+
+void WebCanvas::MakeBitmap()
+{
+    deviceWidth_ = static_cast<int>(Raster().ToDevice(width_));
+    deviceHeight_ = static_cast<int>(Raster().ToDevice(height_));
+    pixels_.assign(static_cast<std::size_t>(deviceWidth_) * static_cast<std::size_t>(deviceHeight_),
+                   ToPixel(clWhite));
+    Raster().Attach(pixels_.data(), deviceWidth_, deviceWidth_, deviceHeight_);
+    RemoveClip();
 }
 
 int WebCanvas::TextWidth(std::string_view text)
@@ -77,13 +87,11 @@ void WebCanvas::TextOut(int x, int y, std::string_view text)
     i64 left = 0;
     i64 top = 0;
     CellOrigin(x, y, width, height, left, top);
-    const TRect& clip = Pixels().Clip();
-    if (!NearClip(clip, left, top, width, height, height))
+    if (!NearClip(left, top, width, height, height))
         return;
     // A clear brush means a transparent text background, whatever the mode.
     if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
-        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()),
-                          qt::RasterOp::Copy);
+        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()), RasterOp::Copy);
     // Glyphs may overhang their cell a little (italics, accents, antialiasing).
     const int slack = height / 4 + 1;
     DrawText({-slack, -slack, width + slack, height + slack}, left, top, 0, 0, 0, text);
@@ -100,7 +108,7 @@ void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDeg
     CellOrigin(0, 0, width, height, left, top);
     // Turned about the anchor, the cell stays within its diagonal of it.
     const i64 reach = i64{width} + height;
-    if (!NearClip(Pixels().Clip(), x, y, 0, 0, reach + height))
+    if (!NearClip(x, y, 0, 0, reach + height))
         return;
     const int r = static_cast<int>(reach);
     DrawText({-r, -r, r, r}, x, y, left, top, angleDegrees % 360, text);
@@ -109,17 +117,23 @@ void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDeg
 void WebCanvas::DrawText(const TRect& box, i64 originX, i64 originY, i64 left, i64 top, int angleDegrees,
                          std::string_view text)
 {
-    const TRect& clip = Pixels().Clip();
-    const TRect region = Intersect(TRect{Clamp(originX + box.Left), Clamp(originY + box.Top),
-                                         Clamp(originX + box.Right), Clamp(originY + box.Bottom)},
-                                   clip);
+    const Rasterizer& px = Pixels();
+    // The anchor and the box in device pixels; the cell's corner stays in
+    // layout pixels, drawn at the scale.
+    const i64 ox = px.ToDevice(originX);
+    const i64 oy = px.ToDevice(originY);
+    const TRect device{Clamp(px.ToDevice(box.Left)), Clamp(px.ToDevice(box.Top)),
+                       Clamp(px.ToDevice(box.Right)), Clamp(px.ToDevice(box.Bottom))};
+    const TRect region = Intersect(TRect{Clamp(ox + device.Left), Clamp(oy + device.Top),
+                                         Clamp(ox + device.Right), Clamp(oy + device.Bottom)},
+                                   px.Clip());
     if (region.IsEmpty())
         return;
     textCells_.push_back(region);
     const otpor::Font& f = Font();
-    otpor_text_draw(pixels_.data(), width_, region.Left, region.Top, region.Right, region.Bottom,
-                    Clamp(originX), Clamp(originY), box.Left, box.Top, box.Right, box.Bottom, Clamp(left),
-                    Clamp(top), angleDegrees, f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic,
+    otpor_text_draw(pixels_.data(), deviceWidth_, region.Left, region.Top, region.Right, region.Bottom,
+                    Clamp(ox), Clamp(oy), device.Left, device.Top, device.Right, device.Bottom, Clamp(left),
+                    Clamp(top), angleDegrees, Scale(), f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic,
                     static_cast<int>(ColorToRGB(f.Color)), text.data(), static_cast<int>(text.size()));
 }
 

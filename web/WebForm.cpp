@@ -145,13 +145,27 @@ SeriesSink& WebForm::Series3()
 void WebForm::DrawWorkpieceAndTool()
 {
     otpor::DrawWorkpieceAndTool(picture_, state_.Scene);
+    forcesShown_ = false;
     host_.InvalidatePicture();
 }
 
 void WebForm::DrawForces()
 {
     otpor::DrawForces(picture_, state_.Scene, state_.Arrows());
+    forcesShown_ = true;
     host_.InvalidatePicture();
+}
+
+void WebForm::SetScale(double scale)
+{
+    if (picture_.SetScale(scale)) {
+        const bool forces = forcesShown_;
+        DrawWorkpieceAndTool();
+        if (forces)
+            DrawForces();
+    }
+    if (chartPicture_.SetScale(scale))
+        chart_->Invalidate();
 }
 
 void WebForm::SetTimerEnabled(bool enabled)

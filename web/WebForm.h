@@ -80,6 +80,8 @@ public:
     void PaintChart();
     WebCanvas& Picture() { return picture_; }
     WebCanvas& ChartPicture() { return chartPicture_; }
+    // Both pictures drawn anew at the scale (the page's devicePixelRatio).
+    void SetScale(double scale);
     const SimulationState& State() const { return state_; }
     bool Timer1Enabled() const { return timerEnabled_; }
 
@@ -107,6 +109,8 @@ private:
     WebCanvas chartPicture_;
     std::array<SpinModel, SpinCount> spins_;
     bool timerEnabled_ = false;
+    // The picture shows the forces of the last tick.
+    bool forcesShown_ = false;
     bool warningOpen_ = false;
     bool timerWaitsForWarning_ = false;
 };

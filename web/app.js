@@ -3,6 +3,7 @@
 // events on. All rules live in the module; this file only connects.
 import createOtpor from './otpor.mjs';
 import { createTextEngine } from './canvas-text.js';
+import { followDeviceRatio } from './device-ratio.js';
 import { createSpinFields } from './spin.js';
 import { setUpPictureMenus } from './picture-menu.js';
 
@@ -153,6 +154,17 @@ async function main() {
   }
 
   module.start(decimal, group);
+  // Each picture's bitmap is its CSS size times the device pixel ratio,
+  // drawn anew at that scale; the mouse stays in CSS pixels.
+  function fitRatio(ratio) {
+    const sizes = module.setScale(ratio);
+    [image1.width, image1.height] = sizes.picture;
+    [chart1.width, chart1.height] = sizes.chart;
+    pictureStale = true;
+    chartStale = true;
+    paint();
+  }
+  fitRatio(followDeviceRatio(fitRatio));
   spins = createSpinFields(module, host);
   setUpLists(module);
   setUpButtons(module);

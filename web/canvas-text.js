@@ -2,8 +2,9 @@
 // browser's 2D canvas and draws it into the picture's own RGBA bitmap in the
 // module's memory, so that text and shapes land in the order they are drawn.
 // The browser draws each text (font, colour, angle, place relative to its
-// anchor) once onto a transparent canvas; what it covered is kept and blended
-// over the bitmap wherever that text is drawn again.
+// anchor, the picture's scale) once onto a transparent canvas; what it covered
+// is kept and blended over the bitmap wherever that text is drawn again.
+// Texts are measured in layout pixels and drawn at the device's size.
 //
 // Metrics are whole pixels as a hinting font engine gives them, so that the
 // chart is laid out as on the desktop: each glyph's advance rounded on its
@@ -59,10 +60,10 @@ export function createTextEngine() {
     return a;
   }
 
-  // The text as the browser draws it over the box (relative to the anchor):
-  // straight RGBA, alpha the coverage.
-  function stamp(font, ascent, color, angle, left, top, bl, bt, br, bb, text) {
-    const key = `${font}\u0000${color}\u0000${angle}\u0000${left},${top},${bl},${bt},${br},${bb}\u0000${text}`;
+  // The text as the browser draws it over the box (device pixels relative to
+  // the anchor): straight RGBA, alpha the coverage.
+  function stamp(font, ascent, color, angle, scale, left, top, bl, bt, br, bb, text) {
+    const key = `${font}\u0000${color}\u0000${angle}\u0000${scale}\u0000${left},${top},${bl},${bt},${br},${bb}\u0000${text}`;
     let s = stamps.get(key);
     if (s) return s;
     const w = br - bl;
@@ -79,6 +80,7 @@ export function createTextEngine() {
     ctx.textBaseline = 'alphabetic';
     ctx.translate(-bl, -bt);
     if (angle) ctx.rotate((-angle * Math.PI) / 180);
+    ctx.scale(scale, scale);
     ctx.fillText(text, left, top + ascent);
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     s = { w, h, rgba: ctx.getImageData(0, 0, w, h).data };
@@ -104,15 +106,16 @@ export function createTextEngine() {
       return m.ascent + m.descent;
     },
 
-    // The text with its cell's corner at (left, top) relative to the anchor
-    // (ox, oy), turned by angle degrees counter-clockwise about the anchor;
-    // (bl, bt)-(br, bb) relative to the anchor bounds what it may cover, and
-    // only the bitmap's pixels in (cl, ct)-(cr, cb) change.
-    draw(heap, bits, stride, cl, ct, cr, cb, ox, oy, bl, bt, br, bb, left, top, angle, name, px, bold, italic,
-      color, text) {
+    // The text with its cell's corner at (left, top) layout pixels relative
+    // to the anchor (ox, oy), turned by angle degrees counter-clockwise about
+    // the anchor and drawn at the scale; (bl, bt)-(br, bb) relative to the
+    // anchor bounds what it may cover, and only the bitmap's pixels in
+    // (cl, ct)-(cr, cb) change (device pixels, all of these).
+    draw(heap, bits, stride, cl, ct, cr, cb, ox, oy, bl, bt, br, bb, left, top, angle, scale, name, px, bold,
+      italic, color, text) {
       const font = cssFont(name, px, bold, italic);
       const { ascent } = fontMetrics(font, cssFont(name, Exact, bold, italic), px);
-      const s = stamp(font, ascent, color, angle, left, top, bl, bt, br, bb, text);
+      const s = stamp(font, ascent, color, angle, scale, left, top, bl, bt, br, bb, text);
       const sx = ox + bl;
       const sy = oy + bt;
       for (let y = ct; y < cb; y++) {

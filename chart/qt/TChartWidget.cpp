@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace otpor::qt {
 
 namespace {
@@ -53,8 +55,40 @@ TChartWidget::TChartWidget(QWidget* parent, std::unique_ptr<TChart> chart)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     chart_->SetSeparators(SystemFormatSettings());
-    chart_->SetBounds(x(), y(), width(), height());
+    SetChartBounds();
     chart_->SetOnInvalidate([this] { RequestPaint(); });
+}
+
+int TChartWidget::LayoutWidth() const
+{
+    return static_cast<int>(std::lround(width() / zoom_));
+}
+
+int TChartWidget::LayoutHeight() const
+{
+    return static_cast<int>(std::lround(height() / zoom_));
+}
+
+QPoint TChartWidget::LayoutPoint(const QMouseEvent& event) const
+{
+    return (event.position() / zoom_).toPoint();
+}
+
+void TChartWidget::SetChartBounds()
+{
+    chart_->SetBounds(static_cast<int>(std::lround(x() / zoom_)), static_cast<int>(std::lround(y() / zoom_)),
+                      LayoutWidth(), LayoutHeight());
+}
+
+void TChartWidget::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    const int w = LayoutWidth();
+    const int h = LayoutHeight();
+    zoom_ = zoom;
+    resize(static_cast<int>(std::lround(w * zoom_)), static_cast<int>(std::lround(h * zoom_)));
+    update();
 }
 
 TChartWidget::~TChartWidget()
@@ -78,60 +112,58 @@ void TChartWidget::paintEvent(QPaintEvent*)
 void TChartWidget::Paint()
 {
     paintRequested_ = false;
-    const int w = width();
-    const int h = height();
+    const int w = LayoutWidth();
+    const int h = LayoutHeight();
     if (w <= 0 || h <= 0)
         return;
-    const double ratio = devicePixelRatioF();
-    // A new screen or scale makes a new picture, which is drawn below.
-    const bool sameRatio = !picture_ || !picture_->SetRatio(ratio);
-    const bool current = picture_ && sameRatio && chart_->Buffered() && !chart_->BufferStale() &&
-                         picture_->Width() == w && picture_->Height() == h;
+    const double scale = zoom_ * devicePixelRatioF();
+    bool current = picture_ && chart_->Buffered() && !chart_->BufferStale();
+    if (!picture_) {
+        picture_.emplace(w, h, scale);
+        current = false;
+    } else if (picture_->Width() != w || picture_->Height() != h) {
+        picture_->SetSize(w, h);
+        current = false;
+    }
+    // A new screen, scale or zoom makes a new picture, which is drawn below.
+    if (picture_->SetScale(scale))
+        current = false;
     if (!current) {
-        if (!picture_)
-            picture_.emplace(w, h, ratio);
-        else if (picture_->Width() != w || picture_->Height() != h)
-            picture_->SetSize(w, h);
-        chart_->Draw(picture_->Canvas(), {0, 0, w, h});
+        chart_->Draw(*picture_, {0, 0, w, h});
         // The paint sequence drew the band of a drag in progress; take it off
         // so that the picture holds the chart alone.
         if (chart_->ZoomRecord().Active)
-            chart_->DrawZoomRect(picture_->Canvas());
-        picture_->EndFrame();
+            chart_->DrawZoomRect(*picture_);
     }
     // During a drag the band is shown over the current picture without laying
     // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
     const bool band = chart_->ZoomRecord().Active;
-    if (band) {
-        chart_->DrawZoomRect(picture_->Canvas());
-        picture_->EndFrame();
-    }
+    if (band)
+        chart_->DrawZoomRect(*picture_);
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_->Image());
-    if (band) {
-        chart_->DrawZoomRect(picture_->Canvas());
-        picture_->EndFrame();
-    }
+    painter.drawImage(QRectF(0, 0, w * zoom_, h * zoom_), picture_->Image());
+    if (band)
+        chart_->DrawZoomRect(*picture_);
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*)
 {
     Guarded([this] {
         picture_.reset();
-        chart_->SetBounds(x(), y(), width(), height());
+        SetChartBounds();
     });
 }
 
 void TChartWidget::moveEvent(QMoveEvent*)
 {
-    Guarded([this] { chart_->SetBounds(x(), y(), width(), height()); });
+    Guarded([this] { SetChartBounds(); });
 }
 
 void TChartWidget::mousePressEvent(QMouseEvent* event)
 {
     Guarded([&] {
         if (const auto button = ButtonOf(event->button())) {
-            const QPoint p = event->position().toPoint();
+            const QPoint p = LayoutPoint(*event);
             chart_->MouseDown(*button, ShiftOf(*event), p.x(), p.y());
         }
     });
@@ -140,7 +172,7 @@ void TChartWidget::mousePressEvent(QMouseEvent* event)
 void TChartWidget::mouseMoveEvent(QMouseEvent* event)
 {
     Guarded([&] {
-        const QPoint p = event->position().toPoint();
+        const QPoint p = LayoutPoint(*event);
         chart_->MouseMove(ShiftOf(*event), p.x(), p.y());
     });
 }
@@ -149,7 +181,7 @@ void TChartWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     Guarded([&] {
         if (const auto button = ButtonOf(event->button())) {
-            const QPoint p = event->position().toPoint();
+            const QPoint p = LayoutPoint(*event);
             chart_->MouseUp(*button, ShiftOf(*event), p.x(), p.y());
         }
     });

@@ -1,13 +1,14 @@
 // The window control that shows a chart (the oscillograph Chart1): it owns
 // the chart and its off-screen picture, paints only when Qt asks, copies the
 // picture while it is current and draws it anew when the chart has marked it
-// stale, and passes the mouse to the chart. Client px throughout; the picture
-// itself has the device pixel ratio of the screen, and is drawn anew when that
+// stale, and passes the mouse to the chart. The chart works in layout pixels
+// (the control's size and the mouse divided by its zoom); the picture is drawn
+// at the zoom times the device pixel ratio of the screen, and anew when that
 // changes.
 #pragma once
 
 #include "chart/TChart.h"
-#include "platform/qt/DevicePicture.h"
+#include "platform/qt/QImageCanvas.h"
 
 #include <QWidget>
 
@@ -30,6 +31,12 @@ public:
     // The off-screen picture in device pixels; none after a resize until the next paint.
     const QImage* Picture() const { return picture_ ? &picture_->Image() : nullptr; }
 
+    // The form's zoom (1 is 100 %): the chart keeps its layout size, the
+    // control takes that size times the zoom, and the picture is drawn that
+    // much finer.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -42,9 +49,15 @@ private:
     // The chart's Invalidate: one update() until the paint it asks for.
     void RequestPaint();
     void Paint();
+    // The control's size and a mouse position in layout pixels.
+    int LayoutWidth() const;
+    int LayoutHeight() const;
+    QPoint LayoutPoint(const QMouseEvent& event) const;
+    void SetChartBounds();
 
     std::unique_ptr<TChart> chart_;
-    std::optional<DevicePicture> picture_;
+    double zoom_ = 1;
+    std::optional<QImageCanvas> picture_;
     bool paintRequested_ = false;
 };
 

@@ -26,10 +26,15 @@ constexpr std::size_t MaxCachedTexts = 512;
 // Masks larger than this (in pixels) are not kept: only absurd fonts or
 // texts reach it.
 constexpr i64 MaxMaskPixels = 1 << 20;
+// No bitmap side beyond this (device pixels): a picture at the largest scale
+// stays far below it.
+constexpr i64 MaxImageSide = 1 << 15;
 
-QRect ToQRect(const TRect& r)
+// Text is measured on a device of no ratio, whatever the picture's scale.
+const QPaintDevice* MetricsDevice()
 {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
+    static const QImage device(1, 1, QImage::Format_RGB32);
+    return &device;
 }
 
 QString ToQString(std::string_view text)
@@ -52,8 +57,9 @@ int PixelSize(int height)
 
 } // namespace
 
-QImageCanvas::QImageCanvas(int width, int height) : RasterCanvas(PixelOrder::Xrgb)
+QImageCanvas::QImageCanvas(int width, int height, double scale) : RasterCanvas(PixelOrder::Xrgb)
 {
+    Raster().SetScale(scale);
     SetSize(width, height);
 }
 
@@ -61,14 +67,34 @@ QImageCanvas::~QImageCanvas() = default;
 
 void QImageCanvas::SetSize(int width, int height)
 {
-    image_ = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    MakeImage();
+}
+
+void QImageCanvas::ScaleChanged()
+{
+    // The masks were rendered at the old scale; the widths stay.
+    for (auto& [key, text] : texts_) {
+        text.Rendered = false;
+        text.Direct = false;
+        text.Runs.clear();
+        text.Coverage.clear();
+    }
+    MakeImage();
+}
+
+void QImageCanvas::MakeImage()
+{
+    const Rasterizer& px = Raster();
+    const auto device = [&](int v) { return static_cast<int>(std::min<i64>(px.ToDevice(v), MaxImageSide)); };
+    image_ = QImage(device(width_), device(height_), QImage::Format_RGB32);
+    image_.setDevicePixelRatio(Scale());
     image_.fill(Qt::white);
     // The new bitmap may lie where the old one did: attach afresh.
     Raster().Attach(nullptr, 0, 0, 0);
     RemoveClip();
 }
-
-void QImageCanvas::EndFrame() {}
 
 Rasterizer& QImageCanvas::Pixels()
 {
@@ -100,11 +126,12 @@ QImageCanvas::CachedFont& QImageCanvas::CurrentFont()
     font.setBold(Font().Bold);
     font.setItalic(Font().Italic);
     // The pictures are specified per pixel: no grey edges on glyphs.
+    QFont smooth = font;
     font.setStyleStrategy(QFont::NoAntialias);
-    QFontMetrics metrics(font, &image_);
+    QFontMetrics metrics(font, MetricsDevice());
     const int ascent = metrics.ascent();
     const int height = metrics.height();
-    fonts_.push_back(CachedFont{Font(), font, metrics, ascent, height, {}, {}});
+    fonts_.push_back(CachedFont{Font(), font, smooth, metrics, ascent, height, {}, {}});
     fonts_.back().Advance.fill(-1);
     fontIndex_ = fonts_.size() - 1;
     return fonts_.back();
@@ -135,17 +162,20 @@ QImageCanvas::CachedText& QImageCanvas::Text(std::string_view text, int angle, b
     return it->second;
 }
 
-// The text drawn by Qt into a transparent mask, as DrawDirect would draw it
-// onto the image, and kept as runs of set pixels.
+// The text drawn by Qt into a transparent mask at the device's size, as
+// DrawDirect would draw it onto the image, and kept as runs of covered pixels.
 void QImageCanvas::Render(const CachedFont& font, std::string_view text, int angle, CachedText& entry)
 {
     entry.Rendered = true;
+    const double scale = Scale();
     const i64 height = font.Height;
     // Glyphs may overhang their cell a little (italics, accents); turned text
-    // stays within its diagonal of the anchor.
-    const i64 pad = angle == 0 ? height : i64{entry.Width} + 2 * height;
-    const i64 maskWidth = angle == 0 ? i64{entry.Width} + 2 * pad : 2 * pad;
-    const i64 maskHeight = angle == 0 ? height + 2 * pad : 2 * pad;
+    // stays within its diagonal of the anchor. In device pixels from here.
+    const i64 pad =
+        static_cast<i64>(std::ceil((angle == 0 ? height : i64{entry.Width} + 2 * height) * scale));
+    const auto device = [&](i64 v) { return static_cast<i64>(std::ceil(static_cast<double>(v) * scale)); };
+    const i64 maskWidth = angle == 0 ? device(entry.Width) + 2 * pad : 2 * pad;
+    const i64 maskHeight = angle == 0 ? device(height) + 2 * pad : 2 * pad;
     if (maskWidth * maskHeight > MaxMaskPixels) {
         entry.Direct = true;
         return;
@@ -154,26 +184,31 @@ void QImageCanvas::Render(const CachedFont& font, std::string_view text, int ang
                 QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);
     {
+        const bool smooth = scale != 1;
         QPainter painter(&mask);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.setFont(font.QtFont);
+        painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+        painter.setFont(smooth ? font.SmoothFont : font.QtFont);
         painter.setPen(Qt::black);
         const QString s = ToQString(text);
+        const double origin = static_cast<double>(pad);
         if (angle == 0) {
-            painter.drawText(QPoint(static_cast<int>(pad), static_cast<int>(pad) + font.Ascent), s);
+            painter.scale(scale, scale);
+            painter.drawText(QPointF(origin / scale, origin / scale + font.Ascent), s);
         } else {
             i64 left = 0;
             i64 top = 0;
             CellOrigin(0, 0, entry.Width, font.Height, left, top);
-            painter.translate(static_cast<int>(pad), static_cast<int>(pad));
+            painter.translate(origin, origin);
             painter.rotate(-static_cast<double>(angle % 360));
-            painter.drawText(QPoint(static_cast<int>(left), static_cast<int>(top) + font.Ascent), s);
+            painter.scale(scale, scale);
+            painter.drawText(QPointF(static_cast<double>(left), static_cast<double>(top + font.Ascent)), s);
         }
     }
     entry.OriginX = static_cast<int>(-pad);
     entry.OriginY = static_cast<int>(-pad);
     entry.Runs.clear();
+    entry.Coverage.clear();
     for (int y = 0; y < mask.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
         int x = 0;
@@ -183,9 +218,16 @@ void QImageCanvas::Render(const CachedFont& font, std::string_view text, int ang
                 continue;
             }
             const int start = x;
+            bool whole = true;
             while (x < mask.width() && qAlpha(row[x]) != 0)
-                ++x;
-            entry.Runs.push_back({y, start, x});
+                whole = qAlpha(row[x++]) == 255 && whole;
+            MaskRun run{y, start, x, -1};
+            if (!whole) {
+                run.Coverage = static_cast<int>(entry.Coverage.size());
+                for (int i = start; i < x; ++i)
+                    entry.Coverage.push_back(static_cast<std::uint8_t>(qAlpha(row[i])));
+            }
+            entry.Runs.push_back(run);
         }
     }
 }
@@ -194,11 +236,16 @@ void QImageCanvas::BlitText(const CachedText& entry, i64 x, i64 y)
 {
     Rasterizer& px = Pixels();
     const std::uint32_t ink = ToPixel(Font().Color);
-    const i64 originX = x + entry.OriginX;
-    const i64 originY = y + entry.OriginY;
-    for (const MaskRun& run : entry.Runs)
-        px.FillRect(originX + run.Dx0, originY + run.Dy, originX + run.Dx1, originY + run.Dy + 1, ink,
-                    RasterOp::Copy);
+    const i64 originX = px.ToDevice(x) + entry.OriginX;
+    const i64 originY = px.ToDevice(y) + entry.OriginY;
+    for (const MaskRun& run : entry.Runs) {
+        const i64 row = originY + run.Dy;
+        if (run.Coverage < 0)
+            px.FillDevice(originX + run.Dx0, row, originX + run.Dx1, row + 1, ink);
+        else
+            px.BlendDevice(originX + run.Dx0, row, entry.Coverage.data() + run.Coverage, run.Dx1 - run.Dx0,
+                           ink);
+    }
 }
 
 void QImageCanvas::DrawDirect(std::string_view text, int angle, int width, i64 x, i64 y)
@@ -206,12 +253,17 @@ void QImageCanvas::DrawDirect(std::string_view text, int angle, int width, i64 x
     Pixels();
     if (image_.isNull())
         return;
+    // The painter draws on the image in layout pixels, at its ratio.
     QPainter painter(&image_);
+    const bool smooth = Scale() != 1;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setClipRect(ToQRect(Raster().Clip()));
+    painter.setRenderHint(QPainter::TextAntialiasing, smooth);
+    const TRect& clip = Raster().Clip();
+    const double scale = Scale();
+    painter.setClipRect(
+        QRectF(clip.Left / scale, clip.Top / scale, clip.Width() / scale, clip.Height() / scale));
     const CachedFont& font = CurrentFont();
-    painter.setFont(font.QtFont);
+    painter.setFont(smooth ? font.SmoothFont : font.QtFont);
     painter.setPen(QColor::fromRgb(ToPixel(Font().Color)));
     i64 left = 0;
     i64 top = 0;
@@ -237,7 +289,7 @@ void QImageCanvas::TextOut(int x, int y, std::string_view text)
     i64 top = 0;
     CellOrigin(x, y, width, height, left, top);
     // Glyphs may overhang their cell a little (italics, accents).
-    if (!NearClip(Pixels().Clip(), left, top, width, height, height))
+    if (!NearClip(left, top, width, height, height))
         return;
     // A clear brush means a transparent text background, whatever the mode.
     if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
@@ -259,7 +311,7 @@ void QImageCanvas::RotatedTextOut(int x, int y, std::string_view text, int angle
     const int height = CurrentFont().Height;
     // Turned about the anchor, the cell stays within its diagonal of it.
     const i64 reach = i64{width} + height;
-    if (!NearClip(Pixels().Clip(), x, y, 0, 0, reach + height))
+    if (!NearClip(x, y, 0, 0, reach + height))
         return;
     const CachedText& drawn = Text(text, angle, true);
     if (drawn.Direct)
@@ -283,15 +335,15 @@ int QImageCanvas::NumberWidth(CachedFont& font, std::string_view text)
         if (k == std::string_view::npos)
             return -1;
         if (font.Advance[k] < 0) {
-            const qreal advance = QFontMetricsF(font.QtFont, &image_).horizontalAdvance(QChar(c));
+            const qreal advance = QFontMetricsF(font.QtFont, MetricsDevice()).horizontalAdvance(QChar(c));
             font.Advance[k] = static_cast<int>(std::lround(advance * Units));
         }
         if (previous != std::string_view::npos) {
             std::uint8_t& additive = font.Additive[previous][k];
             if (additive == 0) {
                 const char pair[] = {NumberCharacters[previous], c};
-                const qreal measured =
-                    QFontMetricsF(font.QtFont, &image_).horizontalAdvance(QString::fromLatin1(pair, 2));
+                const qreal measured = QFontMetricsF(font.QtFont, MetricsDevice())
+                                           .horizontalAdvance(QString::fromLatin1(pair, 2));
                 additive = std::lround(measured * Units) == font.Advance[previous] + font.Advance[k] ? 1 : 2;
             }
             if (additive != 1)

@@ -35,7 +35,6 @@ protected:
     const QImage& Paint()
     {
         chart.Draw(canvas, chart.ClientRect());
-        canvas.EndFrame();
         return canvas.Image();
     }
 

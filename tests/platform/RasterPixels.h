@@ -39,7 +39,7 @@ struct Bitmap {
     int width;
     int height;
     std::vector<std::uint32_t> bits;
-    qt::Rasterizer raster;
+    Rasterizer raster;
 };
 
 // How many pixels of the rectangle (right and bottom excluded) have the

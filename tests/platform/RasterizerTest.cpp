@@ -15,9 +15,6 @@
 namespace otpor::test {
 namespace {
 
-using qt::LineStyle;
-using qt::RasterOp;
-
 constexpr TColor Background = clWhite;
 constexpr TColor PenColor = RGB(10, 20, 30);
 constexpr TColor BrushColor = RGB(200, 100, 50);
@@ -479,7 +476,7 @@ TEST(Rasterizer, HugeCoordinatesAreClippedWithoutOverflowOrCrash)
     b.raster.RemoveClip();
 
     // The bitmap may even be empty.
-    qt::Rasterizer none;
+    Rasterizer none;
     none.Attach(nullptr, 0, 10, 10);
     none.Rectangle(TRect{0, 0, 10, 10}, BrushPixel, black, RasterOp::Copy);
     none.Line({0, 0}, {10, 10}, widest);

@@ -31,9 +31,9 @@ after(async () => {
 
 // A fresh page; with fakeClock the page's timers run only when the test says.
 // Each page has a context of its own, so that a fake clock stays with its test.
-async function open({ fakeClock = false } = {}) {
+async function open({ fakeClock = false, deviceScaleFactor = 1 } = {}) {
   const context = await browser.newContext({
-    locale: 'sr-Latn-RS', viewport: { width: 1000, height: 640 }, hasTouch: true });
+    locale: 'sr-Latn-RS', viewport: { width: 1000, height: 640 }, hasTouch: true, deviceScaleFactor });
   const page = await context.newPage();
   // The context goes with its page (it may already be gone when the browser closes).
   page.on('close', () => context.close().catch(() => {}));
@@ -414,6 +414,44 @@ test('after the same run the pictures equal the desktop program\'s', { skip: !re
   assert.ok(cells.length >= 10, 'the chart drew its texts');
   const inText = (x, y) => cells.some(([l, t, r, b]) => x >= l && x < r && y >= t && y < b);
   assert.deepEqual(compare(chartPixels, chart, inText), { differing: 0, first: null });
+  await page.close();
+});
+
+// Aligned 2 x 2 blocks of device pixels whose four pixels are not all the
+// same: none in a picture blown up from ratio 1.
+function mixedBlocks(px, width, height) {
+  let mixed = 0;
+  const same = (a, b) => px[a] === px[b] && px[a + 1] === px[b + 1] && px[a + 2] === px[b + 2];
+  for (let y = 0; y + 1 < height; y += 2) {
+    for (let x = 0; x + 1 < width; x += 2) {
+      const i = (y * width + x) * 4;
+      if (!same(i, i + 4) || !same(i, i + width * 4) || !same(i, i + width * 4 + 4)) mixed++;
+    }
+  }
+  return mixed;
+}
+
+test('at a device pixel ratio of 2 the pictures are drawn at it', async () => {
+  const page = await open({ fakeClock: true, deviceScaleFactor: 2 });
+  await choose(page, 1, 0);
+  await choose(page, 2, 0);
+  await page.click('#Button2');
+  await page.clock.runFor(20 * Tick);
+  await page.click('#Button3');
+  const sizes = () => page.evaluate(() => ['Image1', 'Chart1'].map((id) => {
+    const c = document.getElementById(id);
+    const r = c.getBoundingClientRect();
+    return [c.width, c.height, r.width, r.height];
+  }));
+  assert.deepEqual(await sizes(), [[866, 738, 433, 369], [866, 322, 433, 161]]);
+  // Edges and texts finer than a CSS pixel.
+  assert.ok(mixedBlocks(await pixels(page, 'picture'), 866, 738) > 500);
+  assert.ok(mixedBlocks(await pixels(page, 'chart'), 866, 322) > 200);
+  await page.screenshot({ path: join(shots, 'web-ratio2.png') });
+  // The mouse stays in CSS pixels: a drag zooms as at 1.
+  await drag(page, [100, 40], [150, 80]);
+  assert.equal((await axes(page)).leftAutomatic, false);
+  assert.deepEqual(page.problems, []);
   await page.close();
 });
 

@@ -55,7 +55,6 @@ struct OscillographPicture {
             series.Series3.AddPoint(x, 410, "", 0x0080FFFF);
         }
         chart.Draw(canvas, chart.ClientRect());
-        canvas.EndFrame();
     }
 };
 

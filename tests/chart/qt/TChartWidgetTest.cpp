@@ -154,6 +154,26 @@ TEST(ChartWidget, PassesTheMouseToTheChartAndReportsItsFailures)
     EXPECT_EQ(reported, (std::vector<std::string>{"refused"}));
 }
 
+// A zoom of the form: the control grows, the chart keeps its layout size and
+// hears the mouse in layout pixels, and the picture is drawn that much finer.
+TEST(ChartWidget, AZoomKeepsTheLayoutAndDrawsTheScaledPicture)
+{
+    auto owned = std::make_unique<MouseNotingChart>();
+    MouseNotingChart& chart = *owned;
+    ShownChart shown(std::move(owned));
+    shown.widget.resize(433, 161);
+    ShownChart::Settle();
+    shown.widget.SetZoom(2);
+    ShownChart::Settle();
+    EXPECT_EQ(shown.widget.size(), QSize(866, 322));
+    EXPECT_EQ(chart.PanelRect(), (TRect{0, 0, 433, 161}));
+    ASSERT_NE(shown.widget.Picture(), nullptr);
+    EXPECT_EQ(shown.widget.Picture()->size(), QSize(866, 322) * shown.widget.devicePixelRatioF());
+    QTest::mousePress(&shown.widget, Qt::LeftButton, Qt::NoModifier, QPoint(200, 80));
+    ASSERT_FALSE(chart.log.empty());
+    EXPECT_TRUE(chart.log.back().ends_with(" 100,40")) << chart.log.back();
+}
+
 } // namespace
 } // namespace otpor::qt
 

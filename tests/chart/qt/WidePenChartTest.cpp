@@ -40,7 +40,6 @@ TEST(WidePenChart, AfterAResetTheGridLineBesideTheLeftAxisAndTheTicksShow)
     FillOscillogram(s, s1, s2, s3);
     QImageCanvas canvas{OscillographWidth, OscillographHeight};
     chart.Draw(canvas, chart.ClientRect());
-    canvas.EndFrame();
     const QImage& image = canvas.Image();
     image.save(QStringLiteral(OTPOR_PICTURE_DIR "/oscillograph-reset.png"));
 
