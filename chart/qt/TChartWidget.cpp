@@ -44,15 +44,25 @@ TShiftState ShiftOf(const QMouseEvent& event)
     return s;
 }
 
+TChart& WithSystemSeparators(TChart& chart)
+{
+    chart.SetSeparators(SystemFormatSettings());
+    return chart;
+}
+
 } // namespace
 
 TChartWidget::TChartWidget(QWidget* parent, std::unique_ptr<TChart> chart)
-    : QWidget(parent), chart_(std::move(chart))
+    : TChartWidget(parent, WithSystemSeparators(*chart))
+{
+    ownChart_ = std::move(chart);
+}
+
+TChartWidget::TChartWidget(QWidget* parent, TChart& chart) : QWidget(parent), chart_(&chart)
 {
     // The picture covers every pixel: nothing is erased before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    chart_->SetSeparators(SystemFormatSettings());
     chart_->SetBounds(x(), y(), width(), height());
     chart_->SetOnInvalidate([this] { RequestPaint(); });
 }
@@ -85,33 +95,20 @@ void TChartWidget::Paint()
     const double ratio = devicePixelRatioF();
     // A new screen or scale makes a new picture, which is drawn below.
     const bool sameRatio = !picture_ || !picture_->SetRatio(ratio);
-    const bool current = picture_ && sameRatio && chart_->Buffered() && !chart_->BufferStale() &&
-                         picture_->Width() == w && picture_->Height() == h;
-    if (!current) {
+    const bool kept = picture_ && sameRatio && picture_->Width() == w && picture_->Height() == h;
+    if (!kept || chart_->PictureStale()) {
         if (!picture_)
             picture_.emplace(w, h, ratio);
         else if (picture_->Width() != w || picture_->Height() != h)
             picture_->SetSize(w, h);
-        chart_->Draw(picture_->Canvas(), {0, 0, w, h});
-        // The paint sequence drew the band of a drag in progress; take it off
-        // so that the picture holds the chart alone.
-        if (chart_->ZoomRecord().Active)
-            chart_->DrawZoomRect(picture_->Canvas());
-        picture_->EndFrame();
+        chart_->DrawPicture(picture_->Canvas(), {0, 0, w, h});
     }
-    // During a drag the band is shown over the current picture without laying
-    // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
-    const bool band = chart_->ZoomRecord().Active;
-    if (band) {
-        chart_->DrawZoomRect(picture_->Canvas());
+    chart_->ShowPicture(picture_->Canvas(), [this] {
         picture_->EndFrame();
-    }
-    QPainter painter(this);
-    painter.drawImage(0, 0, picture_->Image());
-    if (band) {
-        chart_->DrawZoomRect(picture_->Canvas());
-        picture_->EndFrame();
-    }
+        QPainter painter(this);
+        painter.drawImage(0, 0, picture_->Image());
+    });
+    picture_->EndFrame();
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*)

@@ -20,8 +20,12 @@ namespace otpor::qt {
 
 class TChartWidget : public QWidget {
 public:
+    // Owns the chart, which takes the system's separators.
     explicit TChartWidget(QWidget* parent = nullptr,
                           std::unique_ptr<TChart> chart = std::make_unique<TChart>());
+    // Shows a chart that its owner keeps, with the owner's settings, for as
+    // long as the widget lives.
+    TChartWidget(QWidget* parent, TChart& chart);
     ~TChartWidget() override;
 
     TChart& Chart() { return *chart_; }
@@ -43,7 +47,8 @@ private:
     void RequestPaint();
     void Paint();
 
-    std::unique_ptr<TChart> chart_;
+    std::unique_ptr<TChart> ownChart_;
+    TChart* chart_;
     std::optional<DevicePicture> picture_;
     bool paintRequested_ = false;
 };
