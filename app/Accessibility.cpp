@@ -140,9 +140,8 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
     UpdateDescriptions();
     lastDescription_.invalidate(); // the first change is told at once
 
-    // Each connection runs after the form's own handler of the same signal.
-    connect(form.Timer1, &QTimer::timeout, this, [this] { ForcesChanged(); });
-    connect(form.Button5, &QPushButton::clicked, this, [this] { ForcesChanged(); });
+    // The form tells of each tick and reset; each connection runs after the
+    // form's own handler of the same signal.
     connect(form.SpinEdit7, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     connect(form.SpinEdit8, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     form.Chart1->installEventFilter(this);

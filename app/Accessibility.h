@@ -8,6 +8,7 @@
 // 50 ms ticks. Nothing here changes what the window shows.
 #pragma once
 
+#include "form/FormCore.h"
 #include "platform/FormatSettings.h"
 
 #include <QElapsedTimer>
@@ -28,7 +29,7 @@ void InstallAccessibleInterfaces();
 class TFormAccessibility : public QObject {
 public:
     // Shortest time between two updates of the descriptions, ms.
-    static constexpr int DescriptionInterval = 1000;
+    static constexpr int DescriptionInterval = FormCore::DescriptionInterval;
 
     // Owned by the form, whose controls must exist.
     TFormAccessibility(TForm1& form, const FormatSettings& format);
@@ -36,12 +37,13 @@ public:
     // "F1 = 81,32 N" ... and the cutting power, one line each.
     QString ForcesToolTip() const;
 
+    // Something the descriptions show may have changed.
+    void ForcesChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Something the descriptions show may have changed.
-    void ForcesChanged();
     void UpdateDescriptions();
     void UpdateSpokenValues();
     void UpdateChosenMaterials();
