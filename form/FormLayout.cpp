@@ -3,6 +3,7 @@
 #include "chart/Oscillograph.h"
 #include "platform/Numeric.h"
 #include "scene/SceneDrawing.h"
+#include "sim/InputSettings.h"
 #include "sim/MaterialTables.h"
 
 #include <stdexcept>
@@ -234,12 +235,8 @@ std::string ControlText(const ControlLayout& c)
 std::vector<std::string_view> ListItems(MaterialList list)
 {
     std::vector<std::string_view> items;
-    if (list == MaterialList::Work)
-        for (const WorkMaterialRow& row : WorkMaterials)
-            items.push_back(row.Name);
-    else
-        for (const ToolMaterialRow& row : ToolMaterials)
-            items.push_back(row.Name);
+    for (int row = 1; row <= MaterialCount(list); ++row)
+        items.push_back(MaterialName(list, row));
     return items;
 }
 

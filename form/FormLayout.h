@@ -12,6 +12,7 @@
 #pragma once
 
 #include "sim/InputTable.h"
+#include "sim/MaterialTables.h"
 
 #include <array>
 #include <optional>
@@ -22,9 +23,6 @@
 namespace otpor {
 
 enum class ControlKind { Picture, Button, Chart, Panel, GroupBox, SpinEdit, Edit, ComboBox, Label };
-
-// The two drop-down lists with an edit field: ComboBox1 and ComboBox2.
-enum class MaterialList { Work, Tool };
 
 // What a label of an input shows of it: its caption's first or second line
 // (the display scale's caption takes two labels), or its raised degree mark.

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace otpor {
 
@@ -96,6 +99,60 @@ std::string FloatToStr(double value, std::string_view decimalSeparator)
             out += c;
     }
     return out + exponent;
+}
+
+namespace {
+
+// "-0.00" reads as a sign that is not there.
+std::string WithoutNegativeZero(std::string text)
+{
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+} // namespace
+
+std::string_view Trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+// Through the classic locale's streams, which every standard library has
+// (the browser's lacks the floating-point charconv), whatever the process's
+// own locale.
+std::optional<double> ParseDecimal(std::string_view text)
+{
+    text = Trimmed(text);
+    if (text.starts_with('+'))
+        text.remove_prefix(1);
+
+    std::string number(text);
+    if (const auto comma = number.find(',');
+        comma != std::string::npos && number.find('.') == std::string::npos)
+        number[comma] = '.';
+    // Digits, a point and an exponent only: no "inf", "nan" or hexadecimal.
+    if (number.empty() || number.find_first_not_of("0123456789.eE+-") != std::string::npos)
+        return std::nullopt;
+
+    std::istringstream in(number);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    if (!in || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+std::string FormatFixed(double value, int decimals)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::fixed << std::setprecision(decimals) << value;
+    return WithoutNegativeZero(out.str());
 }
 
 } // namespace otpor

@@ -1,6 +1,7 @@
 // String and number conversion as the program's handlers use it: the text of
 // an input field becomes a whole number or the handler fails with the
 // runtime's message; reals are written back in the shortest general form.
+// Also the numbers of a command line or a link, always with a point.
 #pragma once
 
 #include <optional>
@@ -23,5 +24,19 @@ int StrToInt(std::string_view text);
 // and in scientific notation outside: 4 -> "4", 0.17 -> "0,17",
 // 1e-5 -> "0,00001", 1e-6 -> "1E-6", 1e15 -> "1E15".
 std::string FloatToStr(double value, std::string_view decimalSeparator);
+
+// Numbers as they stand in a command line or a link, with a decimal point
+// whatever the locale.
+
+// The text without the blanks around it.
+std::string_view Trimmed(std::string_view text);
+
+// A decimal number such as "0.2", "+5", "-5", "1e-1" or "0,2" (a comma for
+// the point, as the window shows it); blanks around it are ignored. No value
+// for anything else, including "inf" and "nan".
+std::optional<double> ParseDecimal(std::string_view text);
+
+// Fixed-point with the given number of decimals: (81.3249, 2) -> "81.32".
+std::string FormatFixed(double value, int decimals);
 
 } // namespace otpor

@@ -127,7 +127,10 @@ async function main() {
     },
   };
 
-  const module = await createOtpor({ host, textEngine: createTextEngine() });
+  // The page written as one file carries its module inline, as base64.
+  const inline = window.otporWasm;
+  const wasmBinary = inline ? Uint8Array.from(atob(inline), (c) => c.charCodeAt(0)) : undefined;
+  const module = await createOtpor({ host, textEngine: createTextEngine(), wasmBinary });
   page.module = module;
   const { decimal, group } = browserSeparators();
 

@@ -274,4 +274,26 @@ QString ScalableIconFileName()
     return QStringLiteral("otpor-rezanja.svg");
 }
 
+QImage RenderMaskableIcon(int size)
+{
+    // The largest square within the safe circle (diameter 0.8), a little less
+    // so that antialiased corners stay inside it.
+    const int inner = static_cast<int>(size * 0.8 / std::sqrt(2.0)) - 2;
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(MaskableGround);
+    QPainter p(&image);
+    p.drawImage((size - inner) / 2, (size - inner) / 2, RenderAppIcon(inner, IconStyle::Smooth));
+    return image;
+}
+
+QString WebIconFileName(int size)
+{
+    return QStringLiteral("icon-%1.png").arg(size);
+}
+
+QString MaskableIconFileName()
+{
+    return QStringLiteral("icon-maskable-%1.png").arg(MaskableIconSize);
+}
+
 } // namespace otpor::qt

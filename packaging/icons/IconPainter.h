@@ -44,4 +44,16 @@ QString IconFileName(int size);
 // The file name under app/icons/ of the scalable picture.
 QString ScalableIconFileName();
 
+// The web page's icons under web/icons/, for its manifest: the smooth
+// drawing at each size, and one maskable picture, which a platform may cut to
+// any shape within the central circle of 80 % of its size: the drawing inside
+// that circle on the page's ground colour.
+inline constexpr std::array<int, 2> WebIconSizes = {192, 512};
+inline constexpr int MaskableIconSize = 512;
+// The ground of the maskable icon: the page's desktop colour behind the form.
+inline constexpr QRgb MaskableGround = 0xFF3A6EA5;
+QImage RenderMaskableIcon(int size);
+QString WebIconFileName(int size);
+QString MaskableIconFileName();
+
 } // namespace otpor::qt

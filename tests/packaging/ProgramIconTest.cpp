@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -112,6 +113,42 @@ TEST(ProgramIcon, CommittedScalableIconIsTheSmoothDrawing)
     const QImage drawn = otpor::qt::RenderAppIcon(size, otpor::qt::IconStyle::Smooth)
                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     EXPECT_LE(MeanChannelDifference(rendered, drawn), 1.0);
+}
+
+TEST(ProgramIcon, WebIconsAreThePaintersAndTheMaskableOneKeepsToItsSafeCircle)
+{
+    // The page's manifest names these files; the `icons` target draws them.
+    auto committed = [](const QString& name) {
+        return QImage(QStringLiteral(OTPOR_WEB_ICON_DIR "/") + name).convertToFormat(QImage::Format_ARGB32);
+    };
+    for (const int size : otpor::qt::WebIconSizes) {
+        SCOPED_TRACE(size);
+        const QImage icon = committed(otpor::qt::WebIconFileName(size));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        const QImage drawn = otpor::qt::RenderAppIcon(size, otpor::qt::IconStyle::Smooth)
+                                 .convertToFormat(QImage::Format_ARGB32);
+        EXPECT_LE(LargestChannelDifference(icon, drawn), SmoothTolerance);
+    }
+
+    const int size = otpor::qt::MaskableIconSize;
+    const QImage maskable = committed(otpor::qt::MaskableIconFileName());
+    ASSERT_EQ(maskable.size(), QSize(size, size));
+    EXPECT_LE(LargestChannelDifference(maskable, otpor::qt::RenderMaskableIcon(size)), SmoothTolerance);
+    // Opaque everywhere; outside the central circle of 80 % only the ground,
+    // so that any mask shape keeps the whole drawing.
+    int drawing = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const QRgb p = maskable.pixel(x, y);
+            ASSERT_EQ(qAlpha(p), 255);
+            const double dx = x + 0.5 - size / 2.0, dy = y + 0.5 - size / 2.0;
+            const bool ground = p == otpor::qt::MaskableGround;
+            if (std::hypot(dx, dy) > 0.4 * size) {
+                ASSERT_TRUE(ground) << x << "," << y;
+            }
+            drawing += !ground;
+        }
+    EXPECT_GT(drawing, size * size / 8) << "the drawing fills the circle";
 }
 
 } // namespace

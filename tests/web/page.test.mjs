@@ -4,22 +4,15 @@
 // installs the browser's fake clock, so the page's own 50 ms timer runs them.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { createServer } from 'node:http';
 import { readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import { chromium } from 'playwright-core';
+import { join } from 'node:path';
+import { choose, launchChromium, serveSite, site } from './site.mjs';
 
-const site = process.env.OTPOR_SITE;
 const referenceDir = process.env.OTPOR_REFERENCE;
 const referenceTicks = Number(process.env.OTPOR_REFERENCE_TICKS ?? 40);
 const shots = process.env.OTPOR_SHOTS ?? tmpdir();
 const Tick = 50; // ms
-
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.css': 'text/css', '.wasm': 'application/wasm', '.ttf': 'font/ttf',
-};
 
 let server;
 let base;
@@ -27,26 +20,8 @@ let browser;
 
 before(async () => {
   assert.ok(site, 'OTPOR_SITE names the built page');
-  server = createServer((req, res) => {
-    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^\/+/, '');
-    try {
-      const body = readFileSync(join(site, path === '' ? 'index.html' : path));
-      res.writeHead(200, { 'content-type': types[extname(path || 'index.html')] ?? 'application/octet-stream' });
-      res.end(body);
-    } catch {
-      res.writeHead(404);
-      res.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  base = `http://127.0.0.1:${server.address().port}/`;
-  // A fresh profile of its own (playwright's temporary user-data-dir).
-  browser = await chromium.launch({
-    executablePath: '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
-  });
+  ({ server, base } = await serveSite());
+  browser = await launchChromium();
 });
 
 after(async () => {
@@ -81,11 +56,6 @@ async function axes(page) {
   return call(page, 'axes');
 }
 const timerOn = (page) => call(page, 'timerEnabled');
-
-async function choose(page, list, item) {
-  await page.click(`#ComboBox${list} .drop`);
-  await page.click(`#ComboBox${list}Item${item}`);
-}
 
 // The box's text, after which the test answers it with "OK".
 async function answerBox(page, id) {

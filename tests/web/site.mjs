@@ -1,0 +1,56 @@
+// What the browser tests share: the built page (OTPOR_SITE) served from
+// 127.0.0.1, and Debian's Chromium, headless, driven by playwright-core.
+import { createServer } from 'node:http';
+import { readFileSync } from 'node:fs';
+import { extname, join, normalize } from 'node:path';
+import { chromium } from 'playwright-core';
+
+export const site = process.env.OTPOR_SITE;
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+  '.css': 'text/css', '.wasm': 'application/wasm', '.ttf': 'font/ttf', '.png': 'image/png',
+  '.webmanifest': 'application/manifest+json',
+};
+
+// Serves the site; resolves to { base, server } (base ends with "/").
+export async function serveSite() {
+  const server = createServer((req, res) => {
+    const path = normalize(decodeURIComponent(new URL(req.url, 'http://x').pathname)).replace(/^\/+/, '');
+    try {
+      const body = readFileSync(join(site, path === '' ? 'index.html' : path));
+      res.writeHead(200, { 'content-type': types[extname(path || 'index.html')] ?? 'application/octet-stream' });
+      res.end(body);
+    } catch {
+      res.writeHead(404);
+      res.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { server, base: `http://127.0.0.1:${server.address().port}/` };
+}
+
+const launchOptions = {
+  executablePath: '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync', '--autoplay-policy=no-user-gesture-required'],
+};
+
+// A fresh profile of its own (playwright's temporary user-data-dir), whose
+// contexts are all incognito.
+export function launchChromium() {
+  return chromium.launch(launchOptions);
+}
+
+// A browser with an ordinary profile in `folder`, as a user's is (what an
+// incognito context may not do, such as installing an app, works there).
+export function launchProfile(folder, contextOptions = {}) {
+  return chromium.launchPersistentContext(folder, { ...launchOptions, ...contextOptions });
+}
+
+// Chooses item `item` (from 0) of material list `list` (1 work, 2 tool) as a user does.
+export async function choose(page, list, item) {
+  await page.click(`#ComboBox${list} .drop`);
+  await page.click(`#ComboBox${list}Item${item}`);
+}
