@@ -6,7 +6,9 @@
 #include "app/Unit1.h"
 #include "chart/Oscillograph.h"
 #include "platform/qt/QImageCanvas.h"
+#include "tests/support/Choose.h"
 
+#include <QComboBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -19,8 +21,7 @@ TEST(SteadyStateTick, MakesNoHeapCalls)
     if (!bench::HeapCallsCounted())
         GTEST_SKIP() << "the sanitizer keeps the allocator to itself";
     TForm1 form(FormatSettings{",", "."});
-    form.ComboBox1Change(0);
-    form.ComboBox2Change(0);
+    test::ChooseC1633AndP30(form);
     form.Button2Click();
     qt::QImageCanvas canvas(OscillographWidth, OscillographHeight);
     auto tick = [&] {
