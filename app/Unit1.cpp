@@ -191,11 +191,14 @@ void TForm1::PlaceControls(double zoom)
         } else {
             controls_[i]->setGeometry(r.Left, r.Top, r.Width, r.Height);
         }
-        // Set after the font, which a list with a style sheet takes only then.
-        if (c.Kind == ControlKind::ComboBox)
-            controls_[i]->setStyleSheet(
-                QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }")
-                    .arg(Zoomed(ListItemHeight, zoom)));
+        // A list with a style sheet takes the form's font only when its edit
+        // field is given it.
+        if (c.Kind == ControlKind::ComboBox) {
+            auto* list = As<QComboBox>(controls_[i]);
+            list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }")
+                                    .arg(Zoomed(ListItemHeight, zoom)));
+            list->lineEdit()->setFont(font);
+        }
     }
     KeepDegreeMarksClear(*GroupBox1);
 }
