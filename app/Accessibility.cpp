@@ -209,9 +209,9 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
     UpdateDescriptions();
     lastDescription_.invalidate(); // the first change is told at once
 
-    // Each connection runs after the form's own handler of the same signal.
+    // The form tells of each tick and reset (ForcesChanged); each connection
+    // runs after the form's own handler of the same signal.
     connect(form.Timer1, &QTimer::timeout, this, [this] {
-        ForcesChanged();
         ForcesMayBeDue(std::exchange(startPending_, false));
         running_ = form_.Timer1->isActive(); // the tool at its end stops the run
     });
@@ -221,7 +221,6 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
             running_ = startPending_ = true;
     });
     connect(form.Button3, &QPushButton::clicked, this, [this] { running_ = form_.Timer1->isActive(); });
-    connect(form.Button5, &QPushButton::clicked, this, [this] { ForcesChanged(); });
     connect(form.SpinEdit7, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     connect(form.SpinEdit8, &QLineEdit::textChanged, this, [this] { ForcesChanged(); });
     form.Chart1->installEventFilter(this);

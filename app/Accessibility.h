@@ -10,6 +10,7 @@
 // Nothing here changes what the window shows.
 #pragma once
 
+#include "form/FormCore.h"
 #include "platform/FormatSettings.h"
 #include "widgets/SpinAccessible.h"
 
@@ -35,7 +36,7 @@ void InstallAccessibleInterfaces();
 class TFormAccessibility : public QObject {
 public:
     // Shortest time between two updates of the descriptions, ms.
-    static constexpr int DescriptionInterval = 1000;
+    static constexpr int DescriptionInterval = FormCore::DescriptionInterval;
     // Shortest time between two announcements of the forces, ms.
     static constexpr int AnnouncementInterval = 2000;
     // Forces an input changed are announced once they have stood this long,
@@ -52,12 +53,13 @@ public:
     const QString& Announced() const { return announced_; }
     int Announcements() const { return announcements_; }
 
+    // Something the descriptions show may have changed.
+    void ForcesChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Something the descriptions show may have changed.
-    void ForcesChanged();
     void UpdateDescriptions();
     void UpdateSpokenValues();
     void UpdateChosenMaterials();

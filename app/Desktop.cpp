@@ -100,7 +100,7 @@ void KeepDegreeMarksClear(QWidget& box)
 {
     const QList<QLabel*> labels = box.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (QLabel* mark : labels) {
-        if (mark->text() != QStringLiteral("o"))
+        if (mark->text() != QString::fromUtf8(DegreeMark.data(), static_cast<qsizetype>(DegreeMark.size())))
             continue;
         // The text the mark belongs to: the nearest label to its left whose
         // line the raised mark overlaps.

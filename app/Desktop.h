@@ -5,6 +5,8 @@
 // drawn inside the window).
 #pragma once
 
+#include "form/FormLayout.h"
+
 #include <QMargins>
 #include <QRect>
 #include <QSize>
@@ -15,9 +17,8 @@ class QWidget;
 
 namespace otpor {
 
-// The client area that holds the whole layout: the reference client area of
-// the 680 x 574 frame (a 4-px sizing border and a 19-px caption).
-inline constexpr QSize MinimumClientSize{672, 547};
+// The client area that holds the whole layout.
+inline constexpr QSize MinimumClientSize{MainClientWidth, MainClientHeight};
 
 // clBtnFace, clBtnHighlight, clBtnShadow and clWindowText from the palette.
 void LoadSystemColors(const QPalette& palette);

@@ -6,14 +6,9 @@
 #include "app/ProgramIcon.h"
 #include "app/TImage.h"
 #include "app/Unit2.h"
-#include "chart/Oscillograph.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
-#include "scene/SceneDrawing.h"
-#include "sim/InputHandlers.h"
-#include "sim/InputTable.h"
-#include "sim/MaterialTables.h"
 #include "widgets/Spin.h"
 
 #include <QComboBox>
@@ -28,64 +23,14 @@ namespace otpor {
 
 namespace {
 
-constexpr int TimerInterval = 50;     // ms per tick
-constexpr int ControlFontPixels = 11; // "Tahoma" 8 pt at 96 dpi
-constexpr int ListItemHeight = 13;
-
 QString Text(std::string_view s)
 {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// The input's control with the range, step and start value of its row.
-TSpinEdit* MakeSpin(QWidget* parent, InputId id, int left, int top, int width, const FormatSettings& fmt)
-{
-    const InputRow& row = Row(id);
-    auto* spin = new TSpinEdit(parent, fmt);
-    spin->setObjectName(Text(row.Control));
-    spin->BeginInit();
-    spin->SetMinValue(row.MinValue);
-    spin->SetMaxValue(row.MaxValue);
-    spin->SetIncrement(row.Increment);
-    spin->SetValue(row.Value);
-    spin->EndInit();
-    spin->setGeometry(left, top, width, 22);
-    return spin;
-}
-
-// The field that shows the value of a control too narrow to show its own.
-QLineEdit* MakeValueField(QWidget* parent, InputId id, int left, int top)
-{
-    const InputRow& row = Row(id);
-    auto* field = new QLineEdit(Text(ValueFieldStartText(row)), parent);
-    field->setObjectName(Text(row.ValueField));
-    field->setGeometry(left, top, 33, 21);
-    return field;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, std::string_view caption)
-{
-    auto* label = new QLabel(Text(caption), parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, int left, int top, int width, const char* caption)
-{
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, width, 25);
-    return button;
-}
-
-template <std::size_t N, class Row>
-QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const std::array<Row, N>& rows,
-                            std::string_view prompt)
+QComboBox* MakeMaterialList(QWidget* parent, MaterialList which)
 {
     auto* list = new QComboBox(parent);
-    list->setObjectName(QString::fromLatin1(name));
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     // A typed text selects nothing: no completion, and leaving the field or
@@ -93,120 +38,179 @@ QComboBox* MakeMaterialList(QWidget* parent, const char* name, int top, const st
     list->setCompleter(nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
-    for (const Row& row : rows)
-        list->addItem(Text(row.Name));
+    for (std::string_view item : ListItems(which))
+        list->addItem(Text(item));
     list->setCurrentIndex(-1);
-    list->setEditText(Text(prompt));
-    list->setGeometry(16, top, 201, 21);
-    list->setStyleSheet(
-        QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }").arg(ListItemHeight));
+    list->setEditText(Text(ListPrompt(which)));
     return list;
+}
+
+template <class W> W* As(QWidget* widget)
+{
+    return static_cast<W*>(widget);
 }
 
 } // namespace
 
-TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent), format_(format)
+TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent), core_(*this, format)
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Odredjivanje otpora rezanja pri struganju"));
+    setObjectName(Text(MainWindow.Name));
+    setWindowTitle(Text(MainWindow.Caption));
     setWindowIcon(ProgramIcon());
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(ControlFontPixels);
-    setFont(font);
     ApplyDesktopColors(*this);
 
     InstallAccessibleInterfaces();
     CreateControls();
+    PlaceControls(1);
     ConnectHandlers();
-    FormCreate();
-    new TFormAccessibility(*this, format_);
+    core_.FormCreate();
+    accessibility_ = new TFormAccessibility(*this, format);
     new PictureMenus(*this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls show the core's chart and spin models: they go first.
+    const QObjectList controls = children();
+    qDeleteAll(controls);
+}
 
 void TForm1::ShowAtFormGeometry()
 {
-    PlaceOnDesktop(*this, {FormLeft, FormTop, FormWidth, FormHeight});
+    const LayoutRect& f = MainWindow.Frame;
+    PlaceOnDesktop(*this, {f.Left, f.Top, f.Width, f.Height});
 }
 
 void TForm1::CreateControls()
 {
-    Image1 = new TImage(this, PictureWidth, PictureHeight);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->move(232, 8);
-    Image1->OnRedraw = [this] { RedrawPicture(); };
+    for (std::size_t i = 0; i < MainWindowControls.size(); ++i) {
+        const ControlLayout& c = MainWindowControls[i];
+        QWidget* parent = this;
+        for (std::size_t p = 0; p < i; ++p)
+            if (MainWindowControls[p].Name == c.Parent)
+                parent = controls_[p];
+        QWidget* control = CreateControl(c, parent);
+        control->setObjectName(Text(c.Name));
+        controls_[i] = control;
+    }
+    QWidget* previous = nullptr;
+    for (std::size_t i = 0; i < MainWindowControls.size(); ++i)
+        if (MainWindowControls[i].TabStop) {
+            if (previous)
+                QWidget::setTabOrder(previous, controls_[i]);
+            previous = controls_[i];
+        }
 
-    Button1 = MakeButton(this, "Button1", 8, 512, 57, "Exit");
-    Button2 = MakeButton(this, "Button2", 8, 448, 57, "Proces");
-    Button3 = MakeButton(this, "Button3", 72, 448, 57, "Pauza");
+    auto control = [this](std::string_view name) {
+        return controls_[static_cast<std::size_t>(&MainWindowControl(name) - MainWindowControls.data())];
+    };
+    Image1 = As<TImage>(control("Image1"));
+    Button1 = As<QPushButton>(control("Button1"));
+    Button2 = As<QPushButton>(control("Button2"));
+    Button3 = As<QPushButton>(control("Button3"));
+    Button4 = As<QPushButton>(control("Button4"));
+    Button5 = As<QPushButton>(control("Button5"));
+    Chart1 = As<qt::TChartWidget>(control("Chart1"));
+    Panel1 = As<QFrame>(control("Panel1"));
+    GroupBox1 = As<QGroupBox>(control("GroupBox1"));
+    GroupBox2 = As<QGroupBox>(control("GroupBox2"));
+    ComboBox1 = As<QComboBox>(control("ComboBox1"));
+    ComboBox2 = As<QComboBox>(control("ComboBox2"));
+    Edit1 = valueFields_[static_cast<std::size_t>(InputId::Depth)];
+    Edit2 = valueFields_[static_cast<std::size_t>(InputId::Feed)];
+    SpinEdit1 = spins_[static_cast<std::size_t>(InputId::Depth)];
+    SpinEdit2 = spins_[static_cast<std::size_t>(InputId::Approach)];
+    SpinEdit3 = spins_[static_cast<std::size_t>(InputId::Rake)];
+    SpinEdit4 = spins_[static_cast<std::size_t>(InputId::AuxApproach)];
+    SpinEdit5 = spins_[static_cast<std::size_t>(InputId::Inclination)];
+    SpinEdit6 = spins_[static_cast<std::size_t>(InputId::Feed)];
+    SpinEdit7 = spins_[static_cast<std::size_t>(InputId::Speed)];
+    SpinEdit8 = spins_[static_cast<std::size_t>(InputId::ForceMaximum)];
+    SpinEdit9 = spins_[static_cast<std::size_t>(InputId::DisplayScale)];
 
-    CreateChart();
-
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Panel1->setGeometry(6, 8, 222, 297);
-
-    GroupBox1 = new QGroupBox(QStringLiteral("Geometrija alata"), Panel1);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(6, 32, 206, 129);
-    SpinEdit2 = MakeSpin(GroupBox1, InputId::Approach, 160, 24, 41, format_);
-    SpinEdit3 = MakeSpin(GroupBox1, InputId::Rake, 160, 48, 41, format_);
-    SpinEdit5 = MakeSpin(GroupBox1, InputId::Inclination, 160, 72, 41, format_);
-    SpinEdit4 = MakeSpin(GroupBox1, InputId::AuxApproach, 160, 96, 41, format_);
-
-    GroupBox2 = new QGroupBox(QStringLiteral("Režim rezanja"), Panel1);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(6, 168, 206, 121);
-    SpinEdit1 = MakeSpin(GroupBox2, InputId::Depth, 176, 24, 17, format_);
-    Edit1 = MakeValueField(GroupBox2, InputId::Depth, 144, 24);
-    Edit2 = MakeValueField(GroupBox2, InputId::Feed, 144, 56);
-    SpinEdit6 = MakeSpin(GroupBox2, InputId::Feed, 176, 56, 17, format_);
-    SpinEdit7 = MakeSpin(GroupBox2, InputId::Speed, 144, 88, 49, format_);
-
-    Button4 = MakeButton(this, "Button4", 72, 512, 57, "Help");
-    Button5 = MakeButton(this, "Button5", 8, 480, 121, "Polazno stanje");
-    ComboBox1 = MakeMaterialList(this, "ComboBox1", 368, WorkMaterials, WorkMaterialPrompt);
-    SpinEdit8 = MakeSpin(this, InputId::ForceMaximum, 152, 504, 57, format_);
-    ComboBox2 = MakeMaterialList(this, "ComboBox2", 328, ToolMaterials, ToolMaterialPrompt);
-    SpinEdit9 = MakeSpin(this, InputId::DisplayScale, 184, 408, 41, format_);
-
-    QLabel* title = MakeLabel(Panel1, "Label1", 56, 8, "POLAZNI PODACI");
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    title->adjustSize();
-    MakeLabel(GroupBox1, "Label2", 8, 32, LabelText(Row(InputId::Approach)));
-    MakeLabel(GroupBox1, "Label9", 81, 28, "o");
-    MakeLabel(GroupBox1, "Label5", 8, 56, LabelText(Row(InputId::Rake)));
-    MakeLabel(GroupBox1, "Label11", 72, 50, "o");
-    MakeLabel(GroupBox1, "Label7", 8, 80, LabelText(Row(InputId::Inclination)));
-    MakeLabel(GroupBox1, "Label14", 106, 74, "o");
-    MakeLabel(GroupBox1, "Label6", 8, 104, LabelText(Row(InputId::AuxApproach)));
-    MakeLabel(GroupBox1, "Label15", 120, 98, "o");
-    KeepDegreeMarksClear(*GroupBox1);
-    MakeLabel(GroupBox2, "Label3", 8, 32, LabelText(Row(InputId::Depth)));
-    MakeLabel(GroupBox2, "Label4", 8, 64, LabelText(Row(InputId::Feed)));
-    MakeLabel(GroupBox2, "Label8", 8, 96, LabelText(Row(InputId::Speed)));
-    const std::string scale = LabelText(Row(InputId::DisplayScale));
-    const std::size_t lineBreak = scale.find('\n');
-    MakeLabel(this, "Label12", 16, 400, std::string_view(scale).substr(0, lineBreak));
-    MakeLabel(this, "Label13", 16, 416, std::string_view(scale).substr(lineBreak + 1));
-    MakeLabel(this, "Label10", 136, 488, LabelText(Row(InputId::ForceMaximum)));
-
-    // The tab order of the form, then the two pictures, for the keyboard and a screen reader.
+    // After the form's own tab stops, the two pictures, for the keyboard and
+    // a screen reader.
     Image1->setFocusPolicy(Qt::TabFocus);
     Chart1->setFocusPolicy(Qt::TabFocus);
-    QWidget* order[] = {Button1,   Button2,   Button3,   SpinEdit2, SpinEdit3, SpinEdit5, SpinEdit4,
-                        SpinEdit1, Edit1,     Edit2,     SpinEdit6, SpinEdit7, Button4,   Button5,
-                        ComboBox1, SpinEdit8, ComboBox2, SpinEdit9, Image1,    Chart1};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(order[i], order[i + 1]);
+    QWidget::setTabOrder(previous, Image1);
+    QWidget::setTabOrder(Image1, Chart1);
+    // The focus chain is a ring, in which the pictures, created first, still
+    // follow the window itself: the first tab stop takes the focus at start.
+    Button1->setFocus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(TimerInterval);
+    Timer1->setInterval(FormCore::TickInterval);
+}
+
+QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
+{
+    switch (c.Kind) {
+    case ControlKind::Picture: {
+        auto* image = new TImage(parent, c.Bounds.Width, c.Bounds.Height);
+        image->OnRedraw = [this] { core_.RedrawPicture(); };
+        return image;
+    }
+    case ControlKind::Chart:
+        return new qt::TChartWidget(parent, core_.Chart());
+    case ControlKind::Button:
+        return new QPushButton(Text(c.Caption), parent);
+    case ControlKind::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return panel;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(Text(c.Caption), parent);
+    case ControlKind::SpinEdit: {
+        const auto i = static_cast<std::size_t>(*c.Input);
+        spins_[i] = new TSpinEdit(parent, core_.Spin(*c.Input));
+        return spins_[i];
+    }
+    case ControlKind::Edit: {
+        const auto i = static_cast<std::size_t>(*c.Input);
+        valueFields_[i] = new QLineEdit(Text(ControlText(c)), parent);
+        return valueFields_[i];
+    }
+    case ControlKind::ComboBox:
+        return MakeMaterialList(parent, *c.List);
+    case ControlKind::Label:
+        break;
+    }
+    auto* label = new QLabel(Text(ControlText(c)), parent);
+    if (c.Bold) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    return label;
+}
+
+void TForm1::PlaceControls(double zoom)
+{
+    QFont font(Text(MainWindow.FontName));
+    font.setPixelSize(Zoomed(MainWindow.FontPixels, zoom));
+    setFont(font);
+    for (std::size_t i = 0; i < MainWindowControls.size(); ++i) {
+        const ControlLayout& c = MainWindowControls[i];
+        const LayoutRect r = Zoomed(c.Bounds, zoom);
+        // A label takes its text's size.
+        if (c.Kind == ControlKind::Label) {
+            controls_[i]->move(r.Left, r.Top);
+            controls_[i]->adjustSize();
+        } else {
+            controls_[i]->setGeometry(r.Left, r.Top, r.Width, r.Height);
+        }
+        // A list with a style sheet takes the form's font only when its edit
+        // field is given it.
+        if (c.Kind == ControlKind::ComboBox) {
+            auto* list = As<QComboBox>(controls_[i]);
+            list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }")
+                                    .arg(Zoomed(ListItemHeight, zoom)));
+            list->lineEdit()->setFont(font);
+        }
+    }
+    KeepDegreeMarksClear(*GroupBox1);
 }
 
 void TForm1::ConnectHandlers()
@@ -224,91 +228,24 @@ void TForm1::ConnectHandlers()
     connect(Button5, &QPushButton::clicked, this, guarded(&TForm1::Button5Click));
     connect(Timer1, &QTimer::timeout, this, guarded(&TForm1::Timer1Timer));
 
-    const std::pair<TSpinEdit*, void (TForm1::*)()> spins[] = {
-        {SpinEdit1, &TForm1::SpinEdit1Change}, {SpinEdit2, &TForm1::SpinEdit2Change},
-        {SpinEdit3, &TForm1::SpinEdit3Change}, {SpinEdit4, &TForm1::SpinEdit4Change},
-        {SpinEdit5, &TForm1::SpinEdit5Change}, {SpinEdit6, &TForm1::SpinEdit6Change},
-        {SpinEdit7, &TForm1::SpinEdit7Change}, {SpinEdit8, &TForm1::SpinEdit8Change},
-        {SpinEdit9, &TForm1::SpinEdit9Change},
-    };
-    for (const auto& [spin, handler] : spins)
-        spin->OnChange = [this, handler = handler](TSpinEdit*) { (this->*handler)(); };
+    for (const InputRow& row : InputRows)
+        spins_[static_cast<std::size_t>(row.Id)]->OnChange = [this, id = row.Id](TSpinEdit*) {
+            core_.InputChanged(id);
+        };
 
     // A chosen item gives its index; a typed text selects nothing.
-    auto lists = {std::pair{ComboBox1, &TForm1::ComboBox1Change},
-                  std::pair{ComboBox2, &TForm1::ComboBox2Change}};
-    for (const auto& [list, handler] : lists) {
+    for (const MaterialList which : {MaterialList::Work, MaterialList::Tool}) {
+        QComboBox* list = List(which);
         connect(list, &QComboBox::activated, this,
-                [this, handler = handler](int index) { qt::Guarded([&] { (this->*handler)(index); }); });
+                [this, which](int index) { qt::Guarded([&] { core_.ListChanged(which, index); }); });
         connect(list->lineEdit(), &QLineEdit::textEdited, this,
-                [this, handler = handler](const QString&) { qt::Guarded([&] { (this->*handler)(-1); }); });
+                [this, which](const QString&) { qt::Guarded([&] { core_.ListChanged(which, -1); }); });
     }
-}
-
-void TForm1::FormCreate()
-{
-    ComboBox1->setEditText(Text(WorkMaterialPrompt));
-    ComboBox2->setEditText(Text(ToolMaterialPrompt));
-    otpor::FormCreate(State_);
-    DrawWorkpieceAndTool();
-}
-
-void TForm1::Apply(const InputResponse& r)
-{
-    if (r.Edit1Text)
-        Edit1->setText(QString::fromStdString(*r.Edit1Text));
-    if (r.Edit2Text)
-        Edit2->setText(QString::fromStdString(*r.Edit2Text));
-    if (r.RedrawScene)
-        DrawWorkpieceAndTool();
-    if (r.LeftAxisMaximum)
-        SetLeftAxisMaximum(*r.LeftAxisMaximum);
-}
-
-void TForm1::CreateChart()
-{
-    Chart1 = new qt::TChartWidget(this);
-    Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setGeometry(OscillographLeft, OscillographTop, OscillographWidth, OscillographHeight);
-    Chart1->Chart().SetSeparators(format_);
-    const OscillographSeries traces = ConfigureOscillograph(Chart1->Chart());
-    series_[0] = std::make_unique<TraceFeed>(traces.Series1);
-    series_[1] = std::make_unique<TraceFeed>(traces.Series2);
-    series_[2] = std::make_unique<TraceFeed>(traces.Series3);
-}
-
-TChart& TForm1::Chart()
-{
-    return Chart1->Chart();
-}
-
-void TForm1::SetLeftAxisMaximum(int maximum)
-{
-    // The axis may refuse the maximum (below a zoomed minimum); then the
-    // minimum is not set either.
-    Chart().LeftAxis.SetMaximum(maximum);
-    Chart().LeftAxis.SetMinimum(0);
 }
 
 void TForm1::Button1Click()
 {
     close();
-}
-void TForm1::Button2Click()
-{
-    StartProcess(State_, *this);
-}
-void TForm1::Button3Click()
-{
-    PauseProcess(State_, *this);
-}
-void TForm1::Button5Click()
-{
-    ResetProcess(State_, *this);
-}
-void TForm1::Timer1Timer()
-{
-    ProcessTick(State_, *this);
 }
 
 void TForm1::Button4Click()
@@ -320,77 +257,31 @@ void TForm1::Button4Click()
     form2_->activateWindow();
 }
 
-static std::string Utf8(const QString& s)
+// --- what the core asks of the window -----------------------------------------
+
+Canvas& TForm1::PictureCanvas()
 {
-    return s.toStdString();
+    return Image1->Canvas();
 }
 
-void TForm1::SpinEdit1Change()
+void TForm1::PictureDrawn()
 {
-    Apply(otpor::SpinEdit1Change(State_, Utf8(SpinEdit1->text()), format_));
-}
-void TForm1::SpinEdit2Change()
-{
-    Apply(otpor::SpinEdit2Change(State_, Utf8(SpinEdit2->text())));
-}
-void TForm1::SpinEdit3Change()
-{
-    Apply(otpor::SpinEdit3Change(State_, Utf8(SpinEdit3->text())));
-}
-void TForm1::SpinEdit4Change()
-{
-    Apply(otpor::SpinEdit4Change(State_, Utf8(SpinEdit4->text())));
-}
-void TForm1::SpinEdit5Change()
-{
-    Apply(otpor::SpinEdit5Change(State_, Utf8(SpinEdit5->text())));
-}
-void TForm1::SpinEdit6Change()
-{
-    Apply(otpor::SpinEdit6Change(State_, Utf8(SpinEdit6->text()), format_));
-}
-void TForm1::SpinEdit7Change()
-{
-    Apply(otpor::SpinEdit7Change(State_, Utf8(SpinEdit7->text())));
-}
-void TForm1::SpinEdit8Change()
-{
-    Apply(otpor::SpinEdit8Change(State_, Utf8(SpinEdit8->text())));
-}
-void TForm1::SpinEdit9Change()
-{
-    Apply(otpor::SpinEdit9Change(State_, Utf8(SpinEdit9->text())));
-}
-void TForm1::ComboBox1Change(int itemIndex)
-{
-    otpor::ComboBox1Change(State_, itemIndex);
-}
-void TForm1::ComboBox2Change(int itemIndex)
-{
-    otpor::ComboBox2Change(State_, itemIndex);
-}
-
-// --- the effects of the process cycle -------------------------------------
-
-void TForm1::DrawWorkpieceAndTool()
-{
-    otpor::DrawWorkpieceAndTool(Image1->Canvas(), State_.Scene);
-    forcesShown_ = false;
     Image1->update();
 }
 
-void TForm1::DrawForces()
+void TForm1::ShowSpinText(InputId input, std::string_view text)
 {
-    otpor::DrawForces(Image1->Canvas(), State_.Scene, State_.Arrows());
-    forcesShown_ = true;
-    Image1->update();
+    spins_[static_cast<std::size_t>(input)]->setText(Text(text));
 }
 
-void TForm1::RedrawPicture()
+void TForm1::ShowValueText(InputId input, std::string_view text)
 {
-    otpor::DrawWorkpieceAndTool(Image1->Canvas(), State_.Scene);
-    if (forcesShown_)
-        otpor::DrawForces(Image1->Canvas(), State_.Scene, State_.Arrows());
+    valueFields_[static_cast<std::size_t>(input)]->setText(Text(text));
+}
+
+void TForm1::ShowListItem(MaterialList list, int itemIndex)
+{
+    List(list)->setCurrentIndex(itemIndex);
 }
 
 bool TForm1::TimerEnabled() const
@@ -416,17 +307,10 @@ void TForm1::ShowWarning(std::string_view text)
     qt::ShowWarningBox(Text(text));
 }
 
-SeriesSink& TForm1::Series1()
+void TForm1::ForcesChanged()
 {
-    return *series_[0];
-}
-SeriesSink& TForm1::Series2()
-{
-    return *series_[1];
-}
-SeriesSink& TForm1::Series3()
-{
-    return *series_[2];
+    if (accessibility_)
+        accessibility_->ForcesChanged();
 }
 
 } // namespace otpor

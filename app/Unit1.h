@@ -1,22 +1,20 @@
-// The main window: the input panel on the left, the animation picture on
-// the right with the oscillograph below it, the material lists, the buttons
-// and the process timer. It owns the simulation state and wires every
-// control event to the simulation core; it also carries out the core's
-// effects (series, picture, timer, beep, warning box).
+// The main window on the desktop: the Qt view of the form core
+// (form/FormCore.h). It creates its controls from the layout table and
+// places them at a zoom, passes their events to the core, and carries out
+// what the core asks: the texts shown, the picture, the timer, the beep and
+// the warning box.
 #pragma once
 
+#include "form/FormCore.h"
+#include "form/FormView.h"
 #include "platform/FormatSettings.h"
-#include "sim/InputHandlers.h"
-#include "sim/ProcessCycle.h"
-#include "sim/SimulationState.h"
 
 #include <QWidget>
-#include <memory>
+#include <array>
 
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -24,15 +22,14 @@ class QTimer;
 namespace otpor {
 
 class TForm2;
+class TFormAccessibility;
 class TImage;
 class TSpinEdit;
-class TChart;
-class TraceFeed;
 namespace qt {
 class TChartWidget;
 }
 
-class TForm1 : public QWidget, private ProcessEffects {
+class TForm1 : public QWidget, private FormView {
 public:
     // The instructions window is shown by "Help"; it may be null in tests.
     explicit TForm1(const FormatSettings& format, QWidget* parent = nullptr);
@@ -40,14 +37,15 @@ public:
 
     void SetInstructionsWindow(TForm2* form) { form2_ = form; }
 
-    // Shows the window with its outer frame at FormLeft, FormTop, FormWidth x FormHeight.
+    // Shows the window with its outer frame where the layout puts it.
     void ShowAtFormGeometry();
+    // Places every control of the layout, and the font, at zoom (1: as the
+    // form was designed).
+    void PlaceControls(double zoom);
 
-    // Outer frame position and size, as the form was laid out.
-    static constexpr int FormLeft = 200, FormTop = 146, FormWidth = 680, FormHeight = 574;
-
-    const SimulationState& State() const { return State_; }
-    TChart& Chart();
+    FormCore& Core() { return core_; }
+    const SimulationState& State() const { return core_.State(); }
+    TChart& Chart() { return core_.Chart(); }
 
     // The controls, by their names on the form.
     TImage* Image1 = nullptr;
@@ -63,53 +61,42 @@ public:
     QComboBox *ComboBox1 = nullptr, *ComboBox2 = nullptr;
     QTimer* Timer1 = nullptr;
 
-    // The handlers, as the controls call them.
+    // The handlers, as the controls call them; the spin fields call the
+    // core's InputChanged.
     void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    void Button2Click() { core_.Button2Click(); }
+    void Button3Click() { core_.Button3Click(); }
     void Button4Click();
-    void Button5Click();
-    void Timer1Timer();
-    void SpinEdit1Change();
-    void SpinEdit2Change();
-    void SpinEdit3Change();
-    void SpinEdit4Change();
-    void SpinEdit5Change();
-    void SpinEdit6Change();
-    void SpinEdit7Change();
-    void SpinEdit8Change();
-    void SpinEdit9Change();
-    void ComboBox1Change(int itemIndex);
-    void ComboBox2Change(int itemIndex);
+    void Button5Click() { core_.Button5Click(); }
+    void Timer1Timer() { core_.Timer1Timer(); }
+    void ComboBox1Change(int itemIndex) { core_.ListChanged(MaterialList::Work, itemIndex); }
+    void ComboBox2Change(int itemIndex) { core_.ListChanged(MaterialList::Tool, itemIndex); }
 
 private:
     void CreateControls();
-    void CreateChart();
-    // The force maximum: the left axis's maximum, then its minimum 0.
-    void SetLeftAxisMaximum(int maximum);
+    QWidget* CreateControl(const ControlLayout& control, QWidget* parent);
     void ConnectHandlers();
-    void FormCreate();
-    // The picture as last drawn, again (at a new device pixel ratio).
-    void RedrawPicture();
-    // Carries out what an input handler of the core answered.
-    void Apply(const InputResponse& response);
+    QComboBox* List(MaterialList list) const { return list == MaterialList::Work ? ComboBox1 : ComboBox2; }
 
-    // ProcessEffects
-    SeriesSink& Series1() override;
-    SeriesSink& Series2() override;
-    SeriesSink& Series3() override;
-    void DrawWorkpieceAndTool() override;
-    void DrawForces() override;
+    // FormView
+    Canvas& PictureCanvas() override;
+    void PictureDrawn() override;
+    void ShowSpinText(InputId input, std::string_view text) override;
+    void ShowValueText(InputId input, std::string_view text) override;
+    void ShowListItem(MaterialList list, int itemIndex) override;
     bool TimerEnabled() const override;
     void SetTimerEnabled(bool enabled) override;
     void Beep() override;
     void ShowWarning(std::string_view text) override;
+    void ForcesChanged() override;
 
-    SimulationState State_;
-    FormatSettings format_;
+    FormCore core_;
+    // The controls of the layout table, in its order.
+    std::array<QWidget*, MainWindowControlCount> controls_{};
+    std::array<TSpinEdit*, InputCount> spins_{};
+    std::array<QLineEdit*, InputCount> valueFields_{};
     TForm2* form2_ = nullptr;
-    bool forcesShown_ = false;
-    std::unique_ptr<TraceFeed> series_[3];
+    TFormAccessibility* accessibility_ = nullptr;
 };
 
 } // namespace otpor

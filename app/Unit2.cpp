@@ -1,6 +1,7 @@
 #include "app/Unit2.h"
 
 #include "app/ProgramIcon.h"
+#include "form/FormLayout.h"
 #include "sim/Instructions.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -24,6 +25,11 @@ constexpr int TextHeight = FrameBottomRow - 2 * TextMargin;
 constexpr int MaxTextPixelSize = 14;
 constexpr int MinTextPixelSize = 8;
 const QColor PageColor(254, 254, 153);
+
+QString ToQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 // Light yellow, framed on three sides within the picture control.
 QImage RenderPaper()
@@ -68,19 +74,20 @@ QPalette BlackText(QPalette palette)
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("Instrukcije"));
+    setWindowTitle(ToQString(InstructionsWindow.Caption));
     setWindowIcon(ProgramIcon());
     // Only the system menu and the close button: no minimise or maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
+    QFont f(ToQString(InstructionsWindow.FontName));
+    f.setPixelSize(InstructionsWindow.FontPixels);
     setFont(f);
     setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(8, 8, 393, 433);
+    const LayoutRect& page = InstructionsPage.Bounds;
+    Image1->setObjectName(ToQString(InstructionsPage.Name));
+    Image1->setGeometry(page.Left, page.Top, page.Width, page.Height);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName(QStringLiteral("Stranica"));
 
@@ -100,7 +107,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     Text->viewport()->setAutoFillBackground(false);
     Text->setPalette(BlackText(Text->palette()));
     Text->setFocusPolicy(Qt::StrongFocus);
-    resize(416, 477);
+    resize(InstructionsWindow.Frame.Width, InstructionsWindow.Frame.Height);
 }
 
 void TForm2::showEvent(QShowEvent* event)

@@ -3,6 +3,8 @@
 #include "app/ProgramIcon.h"
 #include "app/Unit1.h"
 #include "app/Unit2.h"
+#include "form/FormLayout.h"
+#include "platform/MessageBoxes.h"
 #include "platform/qt/Runtime.h"
 
 #include <QApplication>
@@ -10,7 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("otpor-rezanja"));
+    QApplication::setApplicationName(
+        QString::fromUtf8(otpor::ProgramName.data(), static_cast<qsizetype>(otpor::ProgramName.size())));
     // The desktop entry's id: the desktop matches the windows to the entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(OTPOR_APP_ID));
     // Boxes and any other window without its own icon show the program's.
@@ -26,6 +29,6 @@ int main(int argc, char** argv)
     form2.setAttribute(Qt::WA_QuitOnClose, false);
 
     form1.ShowAtFormGeometry();
-    form2.move(192, 107);
+    form2.move(otpor::InstructionsWindow.Frame.Left, otpor::InstructionsWindow.Frame.Top);
     return QApplication::exec();
 }

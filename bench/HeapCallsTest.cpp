@@ -7,7 +7,9 @@
 #include "app/Unit1.h"
 #include "chart/Oscillograph.h"
 #include "platform/qt/QImageCanvas.h"
+#include "tests/support/Choose.h"
 
+#include <QComboBox>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -23,8 +25,7 @@ TEST(SteadyStateTick, MakesNoHeapCalls)
     for (const double scale : {1.0, 2.75}) {
         TForm1 form(FormatSettings{",", "."});
         form.Image1->SetZoom(scale);
-        form.ComboBox1Change(0);
-        form.ComboBox2Change(0);
+        test::ChooseC1633AndP30(form);
         form.Button2Click();
         qt::QImageCanvas canvas(OscillographWidth, OscillographHeight, scale);
         auto tick = [&] {

@@ -12,6 +12,7 @@
 #include "sim/ForceModel.h"
 #include "sim/InputHandlers.h"
 #include "sim/ProcessCycle.h"
+#include "tests/support/Choose.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -57,8 +58,7 @@ public:
 void Prepare(SimulationState& s)
 {
     FormCreate(s);
-    ComboBox1Change(s, 0);
-    ComboBox2Change(s, 0);
+    test::ChooseC1633AndP30(s);
     s.Inputs.WorkMaterial = 1;
     LoadMaterialCoefficients(s);
 }

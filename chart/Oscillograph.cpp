@@ -7,8 +7,7 @@ namespace otpor {
 namespace {
 
 constexpr int MarginPercent = 1;
-constexpr TColor GradientEndColor = 0x0080FFFF;
-constexpr TColor F2Color = 0x0080FFFF;
+constexpr TColor GradientEndColor = clLightYellow;
 constexpr int LegendColorWidth = 70;
 constexpr int LegendTopPos = 16;
 constexpr const char* WindowFontName = "Tahoma";
@@ -24,11 +23,11 @@ Font WindowFont(TColor color, bool bold)
     return f;
 }
 
-TLineSeries& AddTrace(TChart& chart, const char* name, const char* title, TColor color)
+TLineSeries& AddTrace(TChart& chart, const OscillogramTrace& trace)
 {
-    auto series = std::make_unique<TLineSeries>(name);
-    series->SetTitle(title);
-    series->SetSeriesColor(color);
+    auto series = std::make_unique<TLineSeries>(std::string(trace.Series));
+    series->SetTitle(std::string(trace.LegendTitle));
+    series->SetSeriesColor(trace.LegendColor);
     series->XValues().SetOrder(loAscending);
     series->YValues().SetOrder(loNone);
     return chart.AddSeries(std::move(series));
@@ -67,9 +66,9 @@ OscillographSeries ConfigureOscillograph(TChart& chart)
     chart.Legend.SetColorWidth(LegendColorWidth);
     chart.Legend.SetTopPos(LegendTopPos);
 
-    TLineSeries& series1 = AddTrace(chart, "Series1", "F1", clAqua);
-    TLineSeries& series2 = AddTrace(chart, "Series2", "F3", clLime);
-    TLineSeries& series3 = AddTrace(chart, "Series3", "F2", F2Color);
+    TLineSeries& series1 = AddTrace(chart, OscillogramTraces[0]);
+    TLineSeries& series2 = AddTrace(chart, OscillogramTraces[1]);
+    TLineSeries& series3 = AddTrace(chart, OscillogramTraces[2]);
     return {series1, series2, series3};
 }
 

@@ -322,6 +322,13 @@ void TCustomChart::DrawAllSeries(Canvas& canvas)
             Series(i).DrawSeries(canvas);
 }
 
+void TCustomChart::DrawPicture(Canvas& picture, const TRect& rect)
+{
+    Draw(picture, rect);
+    if (ZoomRecord().Active)
+        DrawZoomRect(picture);
+}
+
 // --- zoom and scroll -----------------------------------------------------
 
 void TCustomChart::DrawZoomRect(Canvas& canvas)

@@ -77,6 +77,25 @@ public:
     // while a drag is on; the host draws it over the shown picture.
     virtual void DrawZoomRect(Canvas& canvas);
 
+    // --- the off-screen picture ---------------------------------------------------
+    // Whether the chart's off-screen picture must be drawn anew.
+    bool PictureStale() const { return !Buffered() || BufferStale(); }
+    // Lays the chart out and draws it into its off-screen picture, without the
+    // band of a drag in progress, which the paint sequence drew.
+    void DrawPicture(Canvas& picture, const TRect& rect);
+    // Shows the off-screen picture through show() with the band of a drag in
+    // progress over it, without laying the chart out anew: the band is drawn
+    // in not-xor, shown, and drawn again to take it off.
+    template <class Show> void ShowPicture(Canvas& picture, Show&& show)
+    {
+        const bool band = ZoomRecord().Active;
+        if (band)
+            DrawZoomRect(picture);
+        show();
+        if (band)
+            DrawZoomRect(picture);
+    }
+
     // --- zoom and scroll -------------------------------------------------------
     bool AllowZoom() const { return allowZoom_; }
     void SetAllowZoom(bool a) { SetProperty(allowZoom_, a); }

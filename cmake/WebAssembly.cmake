@@ -7,7 +7,7 @@
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)
 
-foreach(layer platform scene sim chart widgets/model)
+foreach(layer platform scene sim chart widgets/model form)
   add_subdirectory(${layer})
 endforeach()
 add_subdirectory(web)

@@ -37,6 +37,8 @@ inline constexpr TColor clAqua = 0x00FFFF00;
 inline constexpr TColor clLime = 0x0000FF00;
 inline constexpr TColor clYellow = 0x0000FFFF;
 inline constexpr TColor clGray = 0x00808080;
+// The oscillograph's light yellow, RGB(255, 255, 128).
+inline constexpr TColor clLightYellow = 0x0080FFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 // A colour property without a colour of its own; it falls back to its owner's.
 inline constexpr TColor clNoOwnColor = 0x80000000;

@@ -16,10 +16,13 @@ inline constexpr int PictureHeight = 369;
 // Lengths of the force arrows, px (0.8 px per newton for F1, 1 px for F2 and
 // F3, divided by the display scale).
 struct ArrowLengths {
-    int F1 = 60;
-    int F2 = 40;
-    int F3 = 30;
+    int F1 = 0;
+    int F2 = 0;
+    int F3 = 0;
 };
+
+// The lengths before the first tick computes them.
+inline constexpr ArrowLengths StartArrowLengths{60, 40, 30};
 
 // The points of the force diagram: the origin on the main edge, the three
 // component tips, the corners of the box they span, and the resultant's tip.

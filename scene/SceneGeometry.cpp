@@ -70,8 +70,9 @@ void SceneGeometry::BuildToolOutline(const ToolAngles& a)
     ToolPoint[1] = at(X + 69, Y + 13);
     ToolPoint[2] = at(X + 75, Y + 18 - rakeDrop);
     ToolPoint[3] = at(X + 94 + Round((45 - a.AuxApproach) / 2), Y + 3 + Round((a.AuxApproach - 45) / 3));
-    ToolPoint[4] = at(X + 104 - Round((1 - std::cos(psi)) * L), Y - 18 - Round(std::sin(psi) * L));
-    ToolPoint[5] = at(X + 48, Y - 18 - static_cast<double>(a.Inclination));
+    ToolPoint[4] = at(X + ToolTipOffsetX - Round((1 - std::cos(psi)) * L),
+                      Y - ToolTipOffsetY - Round(std::sin(psi) * L));
+    ToolPoint[5] = at(X + 48, Y - ToolTipOffsetY - static_cast<double>(a.Inclination));
     ToolPoint[6] = at(X + 8, Y + 5 - rakeDrop);
     ToolPoint[7] = at(X + 89 + Round(5 - FixedToolAngle / 3.0), Y + 43);
     ToolPoint[8] =

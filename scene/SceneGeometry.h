@@ -31,6 +31,12 @@ inline constexpr double RingStartAngle = -0.15;
 // angle of 45 degrees, where it is not tilted (px).
 inline constexpr double StraightEdgeReach = 56;
 
+// The tool's tip T4 from its reference corner T0 while the main cutting edge
+// is straight (px, right and up); the top face's edge T5-T4 lies that high.
+// PlaceTool sets T0 back from where the tip goes by the same offsets.
+inline constexpr int ToolTipOffsetX = 104;
+inline constexpr int ToolTipOffsetY = 18;
+
 using RingArray = std::array<int, RingPoints>;
 
 // The tool angles as the inputs hold them (degrees).

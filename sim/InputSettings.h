@@ -9,6 +9,7 @@
 #pragma once
 
 #include "sim/InputTable.h"
+#include "sim/MaterialTables.h"
 
 #include <array>
 #include <optional>
@@ -47,8 +48,6 @@ int StepDecimals(const InputRow& row);
 // A control value in the input's unit with the step's decimals, with a point:
 // 2 -> "0.2", 40 -> "4.0", 17 -> "0.17", 50 -> "50".
 std::string FormatInputValue(const InputRow& row, int controlValue);
-
-enum class MaterialList { Work, Tool };
 
 enum class MaterialRefusal {
     None,

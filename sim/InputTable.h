@@ -55,9 +55,48 @@ struct InputRow {
     InputResponse (*Change)(SimulationState& s, std::string_view text, const FormatSettings& fmt);
 };
 
-extern const std::array<InputRow, InputCount> InputRows;
+namespace detail {
+// The handlers that take no separators, in the row's one signature.
+template <InputResponse (*Handler)(SimulationState&, std::string_view)>
+InputResponse Plain(SimulationState& s, std::string_view text, const FormatSettings&)
+{
+    return Handler(s, text);
+}
+} // namespace detail
 
-const InputRow& Row(InputId id);
+// Id, control, caption, unit, minimum, maximum, step, start value, divisor,
+// value field, handler.
+inline constexpr std::array<InputRow, InputCount> InputRows{{
+    {InputId::Approach, "SpinEdit2", "Napadni ugao", DegreeMark, 30, 90, 1, 45, 1, "",
+     detail::Plain<SpinEdit2Change>},
+    {InputId::Rake, "SpinEdit3", "Grudni ugao", DegreeMark, 0, 15, 1, 15, 1, "",
+     detail::Plain<SpinEdit3Change>},
+    {InputId::Inclination, "SpinEdit5", "Ugao nagiba sečiva", DegreeMark, -5, 5, 1, 0, 1, "",
+     detail::Plain<SpinEdit5Change>},
+    {InputId::AuxApproach, "SpinEdit4", "Pomoćni napadni ugao", DegreeMark, 30, 60, 1, 45, 1, "",
+     detail::Plain<SpinEdit4Change>},
+    {InputId::Depth, "SpinEdit1", "Dubina rezanja", "mm", 2, 40, 1, 2, 10, "Edit1", SpinEdit1Change},
+    {InputId::Feed, "SpinEdit6", "Korak", "mm/o", 5, 50, 1, 17, 100, "Edit2", SpinEdit6Change},
+    {InputId::Speed, "SpinEdit7", "Brzina rezanja", "m/min", 10, 200, 1, 50, 1, "",
+     detail::Plain<SpinEdit7Change>},
+    {InputId::ForceMaximum, "SpinEdit8", "Maksimalna sila", "N", 0, 5000, 50, 1000, 1, "",
+     detail::Plain<SpinEdit8Change>},
+    {InputId::DisplayScale, "SpinEdit9", "Razmera prikaza \nu prozoru animacije", "", 1, 10, 1, 1, 1, "",
+     detail::Plain<SpinEdit9Change>},
+}};
+
+// Row looks a row up by its place.
+static_assert([] {
+    for (std::size_t i = 0; i < InputRows.size(); ++i)
+        if (InputRows[i].Id != static_cast<InputId>(i))
+            return false;
+    return true;
+}());
+
+constexpr const InputRow& Row(InputId id)
+{
+    return InputRows[static_cast<std::size_t>(id)];
+}
 
 // The control's whole number in the input's unit: depth 2 -> 0.2 mm.
 double InUnit(const InputRow& row, int controlValue);

@@ -20,6 +20,10 @@ struct ToolMaterialRow {
     unsigned UnsuitableFor;
 };
 
+// The main window's two lists: ComboBox1 the work materials, ComboBox2 the
+// tool materials.
+enum class MaterialList { Work, Tool };
+
 // What each list shows until a material is chosen, and how it is named.
 inline constexpr std::string_view WorkMaterialPrompt = "Materijal obratka";
 inline constexpr std::string_view ToolMaterialPrompt = "Materijal alata";

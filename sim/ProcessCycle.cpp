@@ -127,9 +127,9 @@ void FillOscillogram(const SimulationState& s, SeriesSink& series1, SeriesSink& 
     series3.ClearValues();
     const OscillogramBuffers& o = s.Osc;
     for (int k = 0; k < OscPoints; ++k) {
-        series1.AddPoint(o.OscX[k], o.OscF1[k], {}, F1TraceColor);
-        series2.AddPoint(o.OscX[k], o.OscF2[k], {}, F2TraceColor);
-        series3.AddPoint(o.OscX[k], o.OscF3[k], {}, F3TraceColor);
+        series1.AddPoint(o.OscX[k], o.OscF1[k], {}, OscillogramTraces[0].PointColor);
+        series2.AddPoint(o.OscX[k], o.OscF2[k], {}, OscillogramTraces[1].PointColor);
+        series3.AddPoint(o.OscX[k], o.OscF3[k], {}, OscillogramTraces[2].PointColor);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Color.h"
 #include "sim/SimulationState.h"
 
+#include <array>
 #include <string_view>
 
 namespace otpor {
@@ -38,10 +39,22 @@ public:
     virtual void ShowWarning(std::string_view text) = 0;
 };
 
-// The colours the traces are drawn in: F1 aqua, F2 yellow, F3 lime.
-inline constexpr TColor F1TraceColor = 0x00FFFF00;
-inline constexpr TColor F2TraceColor = 0x0000FFFF;
-inline constexpr TColor F3TraceColor = 0x0000FF00;
+// The oscillograph's three series in the form's order: the title and colour
+// the form gives each in the legend, and the colour its points are added in,
+// which the traces are drawn in (F1 aqua, F2 yellow, F3 lime). The legend is
+// the form's as it stands: Series2, titled "F3" in lime, receives the F2
+// history, and Series3, titled "F2" in light yellow, the F3 history.
+struct OscillogramTrace {
+    std::string_view Series;
+    std::string_view LegendTitle;
+    TColor LegendColor;
+    TColor PointColor;
+};
+inline constexpr std::array<OscillogramTrace, 3> OscillogramTraces{{
+    {"Series1", "F1", clAqua, clAqua},
+    {"Series2", "F3", clLime, clYellow},
+    {"Series3", "F2", clLightYellow, clLime},
+}};
 
 // The tool's reference corner left of this x ends the run.
 inline constexpr int EndPositionX = -5;

@@ -48,8 +48,8 @@ void FormCreate(SimulationState& s)
     in.RakeAngle = Row(InputId::Rake).Value;
     g.FixedToolAngle = 15;
     in.InclinationAngle = Row(InputId::Inclination).Value;
-    s.F1Length = 60;
-    s.F2Length = 40;
+    s.F1Length = StartArrowLengths.F1;
+    s.F2Length = StartArrowLengths.F2;
     g.SinApproach = 1.0;
     in.ApproachRad = DegToRad(in.ApproachAngle);
     in.AuxApproachRad = DegToRad(in.AuxApproachAngle);
@@ -58,13 +58,13 @@ void FormCreate(SimulationState& s)
     in.DepthOfCut = StartValue(InputId::Depth);
     in.DisplayScale = StartValue(InputId::DisplayScale);
     in.RakeFactor = RakeFactorFor(in.RakeAngle);
-    g.ToolOffsetX = 104;
-    g.ToolOffsetY = 18;
+    g.ToolOffsetX = ToolTipOffsetX;
+    g.ToolOffsetY = ToolTipOffsetY;
     // Set as they stand, not by PlaceTool: a reset with the same inputs puts
     // the tool 4 px lower.
     g.ToolX = 179;
     g.ToolY = 252;
-    s.F3Length = 30;
+    s.F3Length = StartArrowLengths.F3;
     // The depth stands here where PlaceShoulder uses ShoulderWidth; the two
     // agree at the start angle of 45 degrees.
     g.InnerCentreX = Round(g.ShoulderCentreX + in.DepthPx);

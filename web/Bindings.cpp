@@ -2,6 +2,7 @@
 // and every call from the page run inside the error report, so that a failure
 // ends the handler with a box and never crosses into JavaScript.
 #include "platform/Errors.h"
+#include "platform/MessageBoxes.h"
 #include "sim/InputSettings.h"
 #include "sim/Instructions.h"
 #include "sim/LabReport.h"
@@ -24,10 +25,12 @@ EM_JS(void, otpor_host_warning, (const char* text, int length),
       { Module.host.showWarning(UTF8ToString(text, length)); });
 EM_JS(void, otpor_host_error, (const char* text, int length),
       { Module.host.showError(UTF8ToString(text, length)); });
-EM_JS(void, otpor_host_edit, (int edit, const char* text, int length),
-      { Module.host.setEditText(edit, UTF8ToString(text, length)); });
-EM_JS(void, otpor_host_spin, (int spin, const char* text, int length),
-      { Module.host.setSpinText(spin, UTF8ToString(text, length)); });
+EM_JS(void, otpor_host_spin, (int input, const char* text, int length),
+      { Module.host.setSpinText(input, UTF8ToString(text, length)); });
+EM_JS(void, otpor_host_value, (int input, const char* text, int length),
+      { Module.host.setValueText(input, UTF8ToString(text, length)); });
+EM_JS(void, otpor_host_list_item, (int list, int item), { Module.host.showListItem(list, item); });
+EM_JS(void, otpor_host_forces, (), { Module.host.forcesChanged(); });
 EM_JS(void, otpor_host_invalidate_picture, (), { Module.host.invalidatePicture(); });
 EM_JS(void, otpor_host_invalidate_chart, (), { Module.host.invalidateChart(); });
 EM_JS(void, otpor_host_show_chart, (const std::uint32_t* bits, int width, int height),
@@ -47,14 +50,16 @@ public:
     void SetTimerEnabled(bool enabled) override { otpor_host_timer(enabled); }
     void Beep() override { otpor_host_beep(); }
     void ShowWarning(std::string_view text) override { otpor_host_warning(text.data(), Length(text)); }
-    void SetEditText(int edit, std::string_view text) override
+    void SetSpinText(int input, std::string_view text) override
     {
-        otpor_host_edit(edit, text.data(), Length(text));
+        otpor_host_spin(input, text.data(), Length(text));
     }
-    void SetSpinText(int spin, std::string_view text) override
+    void SetValueText(int input, std::string_view text) override
     {
-        otpor_host_spin(spin, text.data(), Length(text));
+        otpor_host_value(input, text.data(), Length(text));
     }
+    void ShowListItem(int list, int itemIndex) override { otpor_host_list_item(list, itemIndex); }
+    void ForcesChanged() override { otpor_host_forces(); }
     void InvalidatePicture() override { otpor_host_invalidate_picture(); }
     void InvalidateChart() override { otpor_host_invalidate_chart(); }
     void ShowChart(const WebCanvas& picture) override
@@ -89,6 +94,11 @@ template <class F> auto Guarded(F&& f) -> decltype(f())
         return Result{};
 }
 
+SpinModel& Spin(int index)
+{
+    return form->Core().Spin(static_cast<InputId>(index));
+}
+
 // What the page must still do after a spin field's event: its flags, the
 // repeat timer, and whether each button is drawn pressed.
 val SpinAnswer(int index, const SpinEffects& e)
@@ -101,8 +111,8 @@ val SpinAnswer(int index, const SpinEffects& e)
     a.set("armTimer", e.ArmTimer);
     a.set("stopTimer", e.StopTimer);
     a.set("error", e.Error);
-    a.set("upDown", form->Spin(index).ButtonDown(SpinButton::Up));
-    a.set("downDown", form->Spin(index).ButtonDown(SpinButton::Down));
+    a.set("upDown", Spin(index).ButtonDown(SpinButton::Up));
+    a.set("downDown", Spin(index).ButtonDown(SpinButton::Down));
     return a;
 }
 
@@ -110,9 +120,9 @@ val SpinAnswer(int index, const SpinEffects& e)
 template <class Event> val OnSpin(int index, Event&& event)
 {
     return Guarded([&] {
-        if (index < 0 || index >= SpinCount)
+        if (index < 0 || index >= InputCount)
             return val::null();
-        return SpinAnswer(index, form->ApplySpin(index, event(form->Spin(index))));
+        return SpinAnswer(index, form->ApplySpin(static_cast<InputId>(index), event(Spin(index))));
     });
 }
 
@@ -132,29 +142,126 @@ void Start(std::string decimalSeparator, std::string thousandSeparator)
     }
 }
 
-val SpinInfo(int index)
+const char* KindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Picture:
+        return "picture";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Chart:
+        return "chart";
+    case ControlKind::Panel:
+        return "panel";
+    case ControlKind::GroupBox:
+        return "groupbox";
+    case ControlKind::SpinEdit:
+        return "spinedit";
+    case ControlKind::Edit:
+        return "edit";
+    case ControlKind::ComboBox:
+        return "combobox";
+    case ControlKind::Label:
+        return "label";
+    }
+    return "";
+}
+
+void SetRect(val& object, const LayoutRect& r, double zoom)
+{
+    const LayoutRect z = Zoomed(r, zoom);
+    object.set("left", z.Left);
+    object.set("top", z.Top);
+    object.set("width", z.Width);
+    object.set("height", z.Height);
+}
+
+val WindowInfo(const WindowLayout& w, double zoom)
 {
     val info = val::object();
-    if (index < 0 || index >= SpinCount)
-        return info;
-    const auto i = static_cast<std::size_t>(index);
-    const SpinPlace& place = SpinPlaces[i];
-    const InputRow& row = InputRows[i];
-    info.set("name", std::string(row.Control));
-    info.set("parent", std::string(place.Parent));
-    info.set("left", place.Left);
-    info.set("top", place.Top);
-    info.set("width", place.Width);
-    info.set("labels", std::string(place.Labels));
-    info.set("label", LabelText(row));
-    info.set("min", row.MinValue);
-    info.set("max", row.MaxValue);
-    info.set("increment", row.Increment);
-    info.set("valueField", std::string(row.ValueField));
-    info.set("valueFieldText", ValueFieldStartText(row));
-    if (form)
-        info.set("text", form->Spin(index).Text());
+    info.set("name", std::string(w.Name));
+    info.set("caption", std::string(w.Caption));
+    SetRect(info, w.Frame, zoom);
+    info.set("font", std::string(w.FontName));
+    info.set("fontPixels", Zoomed(w.FontPixels, zoom));
     return info;
+}
+
+// One control of the layout as the page builds it, placed at zoom.
+val ControlInfo(const ControlLayout& c, double zoom)
+{
+    val info = val::object();
+    info.set("name", std::string(c.Name));
+    info.set("kind", std::string(KindName(c.Kind)));
+    info.set("parent", std::string(c.Parent));
+    SetRect(info, c.Bounds, zoom);
+    info.set("text", ControlText(c));
+    info.set("bold", c.Bold);
+    info.set("tabStop", c.TabStop);
+    info.set("input", c.Input ? static_cast<int>(*c.Input) : -1);
+    info.set("unitMark", c.Shows == InputLabel::UnitMark);
+    if (c.List) {
+        info.set("list", *c.List == MaterialList::Work ? 1 : 2);
+        val items = val::array();
+        for (std::string_view item : ListItems(*c.List))
+            items.call<void>("push", std::string(item));
+        info.set("items", items);
+    }
+    if (c.Kind == ControlKind::Picture || c.Kind == ControlKind::Chart) {
+        // The bitmap the module draws: layout px, whatever the zoom.
+        info.set("bitmapWidth", c.Bounds.Width);
+        info.set("bitmapHeight", c.Bounds.Height);
+    }
+    if (c.Kind == ControlKind::SpinEdit) {
+        const InputRow& row = Row(*c.Input);
+        info.set("min", row.MinValue);
+        info.set("max", row.MaxValue);
+        info.set("hidesNumber", HidesItsNumber(c));
+        info.set("valueField", std::string(row.ValueField));
+    }
+    return info;
+}
+
+// The main window: its frame, client area, font and the lists' row height.
+val MainWindowInfo(double zoom)
+{
+    val info = WindowInfo(MainWindow, zoom);
+    info.set("clientWidth", Zoomed(MainClientWidth, zoom));
+    info.set("clientHeight", Zoomed(MainClientHeight, zoom));
+    info.set("listItemHeight", Zoomed(ListItemHeight, zoom));
+    return info;
+}
+
+val Controls(double zoom)
+{
+    val list = val::array();
+    for (const ControlLayout& c : MainWindowControls)
+        list.call<void>("push", ControlInfo(c, zoom));
+    return list;
+}
+
+// The instructions window, with its page as "page".
+val InstructionsInfo(double zoom)
+{
+    val info = WindowInfo(InstructionsWindow, zoom);
+    info.set("page", ControlInfo(InstructionsPage, zoom));
+    return info;
+}
+
+// The message boxes' captions and button.
+val Boxes()
+{
+    val info = val::object();
+    info.set("warningCaption", std::string(WarningCaption));
+    info.set("errorCaption", std::string(ProgramName));
+    info.set("button", std::string(BoxButtonText));
+    return info;
+}
+
+// The text a spin field's model holds.
+std::string SpinText(int index)
+{
+    return Guarded([&] { return index >= 0 && index < InputCount ? Spin(index).Text() : std::string(); });
 }
 
 val SpinTextEdited(int index, std::string text)
@@ -200,19 +307,19 @@ val SpinButtonCancel(int index, bool up)
 
 void Button2Click()
 {
-    Guarded([] { form->Button2Click(); });
+    Guarded([] { form->Core().Button2Click(); });
 }
 void Button3Click()
 {
-    Guarded([] { form->Button3Click(); });
+    Guarded([] { form->Core().Button3Click(); });
 }
 void Button5Click()
 {
-    Guarded([] { form->Button5Click(); });
+    Guarded([] { form->Core().Button5Click(); });
 }
 void Timer1Timer()
 {
-    Guarded([] { form->Timer1Timer(); });
+    Guarded([] { form->Core().Timer1Timer(); });
 }
 bool TimerEnabled()
 {
@@ -220,7 +327,8 @@ bool TimerEnabled()
 }
 void ComboBoxChange(int list, int itemIndex)
 {
-    Guarded([&] { list == 1 ? form->ComboBox1Change(itemIndex) : form->ComboBox2Change(itemIndex); });
+    Guarded(
+        [&] { form->Core().ListChanged(list == 1 ? MaterialList::Work : MaterialList::Tool, itemIndex); });
 }
 void WarningClosed()
 {
@@ -234,15 +342,18 @@ TMouseButton MouseButtonOf(int button)
 
 void ChartMouseDown(int button, int shift, int x, int y)
 {
-    Guarded([&] { form->Chart().MouseDown(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y); });
+    Guarded([&] {
+        form->Core().Chart().MouseDown(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y);
+    });
 }
 void ChartMouseMove(int shift, int x, int y)
 {
-    Guarded([&] { form->Chart().MouseMove(static_cast<TShiftState>(shift), x, y); });
+    Guarded([&] { form->Core().Chart().MouseMove(static_cast<TShiftState>(shift), x, y); });
 }
 void ChartMouseUp(int button, int shift, int x, int y)
 {
-    Guarded([&] { form->Chart().MouseUp(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y); });
+    Guarded(
+        [&] { form->Core().Chart().MouseUp(MouseButtonOf(button), static_cast<TShiftState>(shift), x, y); });
 }
 
 void PaintChart()
@@ -300,9 +411,9 @@ val Forces()
 {
     val f = val::object();
     if (form) {
-        f.set("F1", form->State().Forces.F1);
-        f.set("F2", form->State().Forces.F2);
-        f.set("F3", form->State().Forces.F3);
+        f.set("F1", form->Core().State().Forces.F1);
+        f.set("F2", form->Core().State().Forces.F2);
+        f.set("F3", form->Core().State().Forces.F3);
     }
     return f;
 }
@@ -312,7 +423,7 @@ val Axes()
 {
     val a = val::object();
     if (form) {
-        TChart& c = form->Chart();
+        TChart& c = form->Core().Chart();
         a.set("leftMin", c.LeftAxis.Minimum());
         a.set("leftMax", c.LeftAxis.Maximum());
         a.set("leftAutomatic", c.LeftAxis.Automatic());
@@ -332,17 +443,18 @@ std::string InstructionsHtmlForPage()
 // The oscillogram as the desktop saves it, for a lab report.
 std::string OscillogramCsvForPage()
 {
-    return Guarded([] { return OscillogramCsv(form->State()); });
+    return Guarded([] { return OscillogramCsv(form->Core().State()); });
 }
 
 // The query of the link that opens the page with the current inputs.
 std::string InputLinkForPage()
 {
     return Guarded([] {
+        FormCore& core = form->Core();
         std::array<int, InputCount> values{};
-        for (int i = 0; i < SpinCount; ++i)
-            values[static_cast<std::size_t>(i)] = form->Spin(i).Value();
-        return FormatInputLink(values, form->State().Inputs.WorkMaterial, form->State().Inputs.ToolMaterial);
+        for (const InputRow& row : InputRows)
+            values[static_cast<std::size_t>(row.Id)] = core.Spin(row.Id).Value();
+        return FormatInputLink(values, core.State().Inputs.WorkMaterial, core.State().Inputs.ToolMaterial);
     });
 }
 
@@ -366,9 +478,15 @@ EMSCRIPTEN_BINDINGS(otpor)
 {
     using namespace emscripten;
     function("start", &Start);
+    function("mainWindow", &MainWindowInfo);
+    function("controls", &Controls);
+    function("instructionsWindow", &InstructionsInfo);
+    function("boxes", &Boxes);
     function(
-        "spinCount", +[] { return SpinCount; });
-    function("spinInfo", &SpinInfo);
+        "tickInterval", +[] { return FormCore::TickInterval; });
+    function(
+        "descriptionInterval", +[] { return FormCore::DescriptionInterval; });
+    function("spinText", &SpinText);
     function("spinTextEdited", &SpinTextEdited);
     function("spinArrowKey", &SpinArrowKey);
     function("spinKeyChar", &SpinKeyChar);

@@ -2,71 +2,38 @@
 
 #include "chart/Oscillograph.h"
 #include "scene/SceneDrawing.h"
-#include "sim/InputHandlers.h"
 
 namespace otpor::web {
 
-const std::array<SpinPlace, SpinCount> SpinPlaces = {{
-    {"GroupBox1", 160, 24, 41, "Label2"},       // approach angle
-    {"GroupBox1", 160, 48, 41, "Label5"},       // rake angle
-    {"GroupBox1", 160, 72, 41, "Label7"},       // inclination angle
-    {"GroupBox1", 160, 96, 41, "Label6"},       // auxiliary approach angle
-    {"GroupBox2", 176, 24, 17, "Label3"},       // depth of cut
-    {"GroupBox2", 176, 56, 17, "Label4"},       // feed
-    {"GroupBox2", 144, 88, 49, "Label8"},       // cutting speed
-    {"Form1", 152, 504, 57, "Label10"},         // force maximum
-    {"Form1", 184, 408, 41, "Label12 Label13"}, // display scale
-}};
-
 WebForm::WebForm(Host& host, const FormatSettings& format)
-    : host_(host), format_(format), chart_(std::make_unique<TChart>()), picture_(PictureWidth, PictureHeight),
-      chartPicture_(OscillographWidth, OscillographHeight)
+    : host_(host), picture_(PictureWidth, PictureHeight),
+      chartPicture_(OscillographWidth, OscillographHeight), core_(*this, format)
 {
-    chart_->SetSeparators(format_);
-    const OscillographSeries traces = ConfigureOscillograph(*chart_);
-    series_[0] = std::make_unique<TraceFeed>(traces.Series1);
-    series_[1] = std::make_unique<TraceFeed>(traces.Series2);
-    series_[2] = std::make_unique<TraceFeed>(traces.Series3);
-    chart_->SetOnInvalidate([this] { host_.InvalidateChart(); });
-
-    // Limits first, then the start value, without change events.
-    for (std::size_t i = 0; i < spins_.size(); ++i) {
-        const InputRow& row = InputRows[i];
-        SpinModel& spin = spins_[i];
-        spin.SetDecimalSeparator(format_.DecimalSeparator);
-        spin.BeginInit();
-        spin.SetMinValue(row.MinValue);
-        spin.SetMaxValue(row.MaxValue);
-        spin.SetIncrement(row.Increment);
-        spin.SetValue(row.Value);
-        spin.EndInit();
-    }
-
-    otpor::FormCreate(state_);
-    DrawWorkpieceAndTool();
+    core_.Chart().SetOnInvalidate([this] { host_.InvalidateChart(); });
+    core_.FormCreate();
 }
 
 WebForm::~WebForm()
 {
-    chart_->SetOnInvalidate({});
+    core_.Chart().SetOnInvalidate({});
 }
 
-SpinEffects WebForm::ApplySpin(int index, SpinEffects effects)
+SpinEffects WebForm::ApplySpin(InputId input, SpinEffects effects)
 {
     if (effects.TextSet)
-        host_.SetSpinText(index, effects.NewText);
+        ShowSpinText(input, effects.NewText);
     if (!effects.Changed)
         return effects;
     std::string failure;
     try {
-        SpinEditChange(index);
+        core_.InputChanged(input);
         return effects;
     } catch (const std::exception& e) {
         failure = e.what();
     } catch (...) {
         failure = "Unknown error";
     }
-    const SpinEffects failed = Spin(index).OnChangeFailed(std::move(failure));
+    const SpinEffects failed = core_.Spin(input).OnChangeFailed(std::move(failure));
     if (failed.StopTimer) {
         effects.StopTimer = true;
         effects.ArmTimer = 0;
@@ -75,97 +42,39 @@ SpinEffects WebForm::ApplySpin(int index, SpinEffects effects)
     return effects;
 }
 
-void WebForm::SpinEditChange(int index)
-{
-    const std::string text = Spin(index).Text();
-    const InputResponse r = InputRows.at(static_cast<std::size_t>(index)).Change(state_, text, format_);
-    if (r.Edit1Text)
-        host_.SetEditText(1, *r.Edit1Text);
-    if (r.Edit2Text)
-        host_.SetEditText(2, *r.Edit2Text);
-    if (r.RedrawScene)
-        DrawWorkpieceAndTool();
-    if (r.LeftAxisMaximum)
-        SetLeftAxisMaximum(*r.LeftAxisMaximum);
-}
-
-void WebForm::SetLeftAxisMaximum(int maximum)
-{
-    // The axis may refuse the maximum (below a zoomed minimum); then the
-    // minimum is not set either.
-    chart_->LeftAxis.SetMaximum(maximum);
-    chart_->LeftAxis.SetMinimum(0);
-}
-
-void WebForm::ComboBox1Change(int itemIndex)
-{
-    otpor::ComboBox1Change(state_, itemIndex);
-}
-
-void WebForm::ComboBox2Change(int itemIndex)
-{
-    otpor::ComboBox2Change(state_, itemIndex);
-}
-
 void WebForm::PaintChart()
 {
-    const int w = chartPicture_.Width();
-    const int h = chartPicture_.Height();
-    if (!chart_->Buffered() || chart_->BufferStale()) {
+    TChart& chart = core_.Chart();
+    if (chart.PictureStale()) {
         chartPicture_.BeginPicture();
-        chart_->Draw(chartPicture_, {0, 0, w, h});
-        // The paint sequence drew the band of a drag in progress; take it off
-        // so that the picture holds the chart alone.
-        if (chart_->ZoomRecord().Active)
-            chart_->DrawZoomRect(chartPicture_);
+        chart.DrawPicture(chartPicture_, {0, 0, chartPicture_.Width(), chartPicture_.Height()});
     }
-    // During a drag the band is shown over the current picture without laying
-    // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
-    const bool band = chart_->ZoomRecord().Active;
-    if (band)
-        chart_->DrawZoomRect(chartPicture_);
-    host_.ShowChart(chartPicture_);
-    if (band)
-        chart_->DrawZoomRect(chartPicture_);
+    chart.ShowPicture(chartPicture_, [this] { host_.ShowChart(chartPicture_); });
 }
 
-SeriesSink& WebForm::Series1()
+void WebForm::ShowSpinText(InputId input, std::string_view text)
 {
-    return *series_[0];
-}
-SeriesSink& WebForm::Series2()
-{
-    return *series_[1];
-}
-SeriesSink& WebForm::Series3()
-{
-    return *series_[2];
+    host_.SetSpinText(static_cast<int>(input), text);
 }
 
-void WebForm::DrawWorkpieceAndTool()
+void WebForm::ShowValueText(InputId input, std::string_view text)
 {
-    otpor::DrawWorkpieceAndTool(picture_, state_.Scene);
-    forcesShown_ = false;
-    host_.InvalidatePicture();
+    host_.SetValueText(static_cast<int>(input), text);
 }
 
-void WebForm::DrawForces()
+void WebForm::ShowListItem(MaterialList list, int itemIndex)
 {
-    otpor::DrawForces(picture_, state_.Scene, state_.Arrows());
-    forcesShown_ = true;
-    host_.InvalidatePicture();
+    host_.ShowListItem(list == MaterialList::Work ? 1 : 2, itemIndex);
 }
 
 void WebForm::SetScale(double scale)
 {
     if (picture_.SetScale(scale)) {
-        const bool forces = forcesShown_;
-        DrawWorkpieceAndTool();
-        if (forces)
-            DrawForces();
+        core_.RedrawPicture();
+        host_.InvalidatePicture();
     }
     if (chartPicture_.SetScale(scale))
-        chart_->Invalidate();
+        core_.Chart().Invalidate();
 }
 
 void WebForm::SetTimerEnabled(bool enabled)
@@ -179,11 +88,6 @@ void WebForm::SetTimerEnabled(bool enabled)
         return;
     timerEnabled_ = enabled;
     host_.SetTimerEnabled(enabled);
-}
-
-void WebForm::Beep()
-{
-    host_.Beep();
 }
 
 void WebForm::ShowWarning(std::string_view text)

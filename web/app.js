@@ -1,14 +1,15 @@
-// The page's glue: loads the module, builds the controls, carries out what
-// the module asks (timer, beep, boxes, texts, pictures) and passes the user's
-// events on. All rules live in the module; this file only connects.
+// The page's glue: loads the module, builds the windows and their controls
+// from the module's layout, carries out what the module asks (timer, beep,
+// boxes, texts, pictures) and passes the user's events on. All rules, texts
+// and places live in the module; this file only connects.
 import createOtpor from './otpor.mjs';
 import { createTextEngine } from './canvas-text.js';
 import { followDeviceRatio } from './device-ratio.js';
-import { createSpinFields } from './spin.js';
 import { setUpPictureMenus } from './picture-menu.js';
+import { createSpinField } from './spin.js';
 
-const TimerInterval = 50; // ms per tick
-const ForcesAnnounceInterval = 1000; // ms: a screen reader hears the forces at most this often
+// The page shows the form as it was designed.
+const Zoom = 1;
 
 // The separators of the browser's language.
 function browserSeparators() {
@@ -20,6 +21,12 @@ function browserSeparators() {
 
 function byId(id) {
   return document.getElementById(id);
+}
+
+function make(tag, props = {}, attributes = {}) {
+  const element = Object.assign(document.createElement(tag), props);
+  for (const [name, value] of Object.entries(attributes)) element.setAttribute(name, value);
+  return element;
 }
 
 // --- sound and boxes -------------------------------------------------------
@@ -48,6 +55,14 @@ function showBox(dialog, textElement, text, onClose) {
   if (!dialog.open) dialog.showModal();
 }
 
+// Each box's caption and button, as the module names them.
+function setUpBoxes(module) {
+  const boxes = module.boxes();
+  byId('WarningCaption').textContent = boxes.warningCaption;
+  byId('ErrorCaption').textContent = boxes.errorCaption;
+  for (const button of document.querySelectorAll('dialog.box button')) button.textContent = boxes.button;
+}
+
 // --- pictures ----------------------------------------------------------------
 
 // The module's bitmap is already laid out as image data: shown without a copy.
@@ -69,9 +84,7 @@ async function main() {
   // The pictures' texts must be measured in the face they are drawn in.
   await Promise.all(['11px "Tahoma"', 'bold 11px "Tahoma"', '11px "Arial"'].map((f) => document.fonts.load(f)));
 
-  const image1 = byId('Image1');
-  const chart1 = byId('Chart1');
-  let spins = [];
+  let form = null;
   let timer = 0;
   let frame = 0;
   let pictureStale = false;
@@ -80,7 +93,7 @@ async function main() {
   const host = {
     setTimer(enabled) {
       clearInterval(timer);
-      timer = enabled ? setInterval(tick, TimerInterval) : 0;
+      timer = enabled ? setInterval(() => module.timer1Timer(), module.tickInterval()) : 0;
     },
     beep,
     showWarning(text) {
@@ -91,12 +104,17 @@ async function main() {
       page.errors.push(text);
       showBox(byId('ErrorBox'), byId('ErrorText'), text, () => {});
     },
-    setEditText(edit, text) {
-      byId(`Edit${edit}`).value = text;
-      spins.find((s) => s.valueField === `Edit${edit}`)?.showValue();
+    setSpinText(input, text) {
+      form?.spins[input]?.show(text);
     },
-    setSpinText(index, text) {
-      spins[index]?.show(text);
+    setValueText(input, text) {
+      form?.spins[input]?.showValue(text);
+    },
+    showListItem(list, item) {
+      form?.lists[list]?.show(item);
+    },
+    forcesChanged() {
+      announceForces();
     },
     invalidatePicture() {
       pictureStale = true;
@@ -107,7 +125,7 @@ async function main() {
       requestFrame();
     },
     showChart(heap, bits, width, height) {
-      putBitmap(chart1, heap, bits, width, height);
+      putBitmap(form.chart1, heap, bits, width, height);
     },
   };
 
@@ -120,6 +138,7 @@ async function main() {
 
   function paintPicture() {
     pictureStale = false;
+    const image1 = form.image1;
     putBitmap(image1, module.HEAPU8, module.pictureBits(), image1.width, image1.height);
   }
   function paintChart() {
@@ -137,40 +156,37 @@ async function main() {
     if (!frame) frame = requestAnimationFrame(paint);
   }
 
+  const announceInterval = module.descriptionInterval(); // ms: a screen reader hears the forces at most this often
   let lastAnnounced = -Infinity;
   const forcesFormat = new Intl.NumberFormat(undefined, { maximumFractionDigits: 1 });
   function announceForces() {
     const now = performance.now();
-    if (now - lastAnnounced < ForcesAnnounceInterval) return;
+    if (now - lastAnnounced < announceInterval) return;
     lastAnnounced = now;
     const f = module.forces();
     byId('Forces').textContent =
       `F1 ${forcesFormat.format(f.F1)} N, F2 ${forcesFormat.format(f.F2)} N, F3 ${forcesFormat.format(f.F3)} N`;
   }
 
-  function tick() {
-    module.timer1Timer();
-    announceForces();
-  }
-
+  setUpBoxes(module);
   module.start(decimal, group);
+  form = buildMainWindow(module, host, Zoom);
   // Each picture's bitmap is its CSS size times the device pixel ratio,
   // drawn anew at that scale; the mouse stays in CSS pixels.
   function fitRatio(ratio) {
     const sizes = module.setScale(ratio);
-    [image1.width, image1.height] = sizes.picture;
-    [chart1.width, chart1.height] = sizes.chart;
+    [form.image1.width, form.image1.height] = sizes.picture;
+    [form.chart1.width, form.chart1.height] = sizes.chart;
     pictureStale = true;
     chartStale = true;
     paint();
   }
   fitRatio(followDeviceRatio(fitRatio));
-  spins = createSpinFields(module, host);
-  setUpLists(module);
-  setUpButtons(module);
-  setUpChartMouse(module, chart1);
-  setUpPictureMenus(module, [{ canvas: image1, isChart: false }, { canvas: chart1, isChart: true }], host.showError);
-  setUpInstructions();
+  setUpButtons(module, form);
+  setUpChartMouse(module, form.chart1);
+  setUpPictureMenus(module, [{ canvas: form.image1, isChart: false }, { canvas: form.chart1, isChart: true }],
+    host.showError);
+  setUpInstructions(module, Zoom);
   chartStale = true;
   paint();
 
@@ -185,21 +201,121 @@ async function main() {
       paintChart();
       return performance.now() - t0;
     },
-    picture: () => image1.getContext('2d').getImageData(0, 0, image1.width, image1.height).data,
-    chart: () => chart1.getContext('2d').getImageData(0, 0, chart1.width, chart1.height).data,
+    picture: () => form.image1.getContext('2d').getImageData(0, 0, form.image1.width, form.image1.height).data,
+    chart: () => form.chart1.getContext('2d').getImageData(0, 0, form.chart1.width, form.chart1.height).data,
   });
+}
+
+// --- the main window, from the layout ---------------------------------------------
+
+// Puts an element at its control's rectangle, which the module gave at the
+// page's zoom; a label takes its text's size.
+function place(element, c) {
+  element.style.left = `${c.left}px`;
+  element.style.top = `${c.top}px`;
+  if (c.kind === 'label') return;
+  element.style.width = `${c.width}px`;
+  element.style.height = `${c.height}px`;
+}
+
+// The animation and the oscillograph: a canvas each, holding the module's
+// bitmap, shown at the control's size.
+function createPicture(c, name) {
+  return make('canvas', { id: c.name, width: c.bitmapWidth, height: c.bitmapHeight }, { role: 'img', 'aria-label': name });
+}
+const PictureNames = {
+  Image1: 'Animacija struganja: obradak, nož i komponente otpora rezanja',
+  Chart1: 'Oscilograf: F1, F2 i F3 po dužini obrade',
+};
+
+// Builds every control of the layout into the main window, in the layout's
+// order (so that the tab order is the form's), and answers the controls the
+// page talks to: the pictures, the spin fields and the lists by their rows.
+function buildMainWindow(module, host, zoom) {
+  const w = module.mainWindow(zoom);
+  document.title = w.caption;
+  byId('Form1Caption').textContent = w.caption;
+  const form1 = byId(w.name);
+  form1.style.font = `${w.fontPixels}px "${w.font}", sans-serif`;
+  form1.style.setProperty('--list-item-height', `${w.listItemHeight}px`);
+  const client = form1.querySelector('.client');
+  client.style.width = `${w.clientWidth}px`;
+  client.style.height = `${w.clientHeight}px`;
+
+  const controls = module.controls(zoom);
+  // The label that names an input, and so its value field.
+  const captionOf = (input) => controls.find((c) => c.kind === 'label' && c.input === input && !c.unitMark)?.name;
+  const parents = new Map([[w.name, client]]);
+  const form = { spins: [], lists: [], image1: null, chart1: null };
+  for (const c of controls) {
+    let element;
+    let inner = null;
+    switch (c.kind) {
+      case 'picture':
+      case 'chart':
+        element = createPicture(c, PictureNames[c.name]);
+        form[c.kind === 'chart' ? 'chart1' : 'image1'] = element;
+        break;
+      case 'button':
+        element = make('button', { id: c.name, type: 'button', textContent: c.text });
+        break;
+      case 'panel':
+        element = make('div', { id: c.name });
+        break;
+      case 'groupbox':
+        element = make('div', { id: c.name, className: 'group' }, { role: 'group', 'aria-labelledby': `${c.name}Caption` });
+        element.append(make('span', { id: `${c.name}Caption`, className: 'groupcaption', textContent: c.text }));
+        break;
+      case 'spinedit': {
+        const spin = createSpinField(module, host, c);
+        form.spins[c.input] = spin;
+        element = spin.box;
+        break;
+      }
+      case 'edit':
+        element = make('input', { id: c.name, type: 'text', value: c.text, spellcheck: false, autocomplete: 'off' },
+          { 'aria-labelledby': captionOf(c.input) });
+        break;
+      case 'combobox': {
+        const list = createList(module, c);
+        form.lists[c.list] = list;
+        element = list.box;
+        break;
+      }
+      default:
+        // A label: of an input, it names the input's field; a degree mark is not read.
+        if (c.input >= 0 && !c.unitMark) element = make('label', { htmlFor: spinName(controls, c.input) });
+        else element = make('span', {}, c.unitMark ? { 'aria-hidden': 'true' } : {});
+        element.id = c.name;
+        element.className = c.bold ? 'label bold' : 'label';
+        element.textContent = c.text;
+    }
+    place(element, c);
+    parents.get(c.parent).append(element);
+    parents.set(c.name, element);
+  }
+  for (const spin of form.spins) spin.showValue();
+  byId('Button4').setAttribute('aria-controls', 'Form2');
+  client.append(make('div', { id: 'Forces', className: 'offscreen' }, { 'aria-live': 'polite', 'aria-atomic': 'true' }));
+  return form;
+}
+
+function spinName(controls, input) {
+  return controls.find((c) => c.kind === 'spinedit' && c.input === input).name;
 }
 
 // --- controls ------------------------------------------------------------------
 
-function setUpButtons(module) {
+function setUpButtons(module, form) {
   byId('Button1').addEventListener('click', () => {
     // Closing the main window ends the program. A page that a script did not
     // open cannot close its tab: the program ends, and its windows go.
     module.button3Click();
     window.close();
     for (const id of ['Form1', 'Form2']) byId(id).hidden = true;
-    byId('Closed').hidden = false;
+    const closed = make('p', { id: 'Closed', className: 'closed' });
+    closed.append(make('a', { href: '', textContent: document.title }));
+    document.body.append(closed);
   });
   byId('Button2').addEventListener('click', () => module.button2Click());
   byId('Button3').addEventListener('click', () => module.button3Click());
@@ -208,90 +324,74 @@ function setUpButtons(module) {
 }
 
 // A list with an edit field: an item is chosen from the list; text typed
-// into the field chooses nothing.
-function setUpLists(module) {
-  for (const [id, list] of [['ComboBox1', 1], ['ComboBox2', 2]]) {
-    const box = byId(id);
-    const items = box.dataset.items.split('|');
-    const input = document.createElement('input');
-    input.type = 'text';
-    input.value = box.dataset.prompt;
-    input.spellcheck = false;
-    input.autocomplete = 'off';
-    input.setAttribute('role', 'combobox');
-    input.setAttribute('aria-expanded', 'false');
-    input.setAttribute('aria-label', box.dataset.prompt);
-    const drop = document.createElement('button');
-    drop.type = 'button';
-    drop.className = 'drop';
-    drop.tabIndex = -1;
-    drop.textContent = '▼';
-    drop.setAttribute('aria-hidden', 'true');
-    const listbox = document.createElement('ul');
-    listbox.setAttribute('role', 'listbox');
-    listbox.id = `${id}List`;
-    listbox.hidden = true;
-    input.setAttribute('aria-controls', listbox.id);
-    items.forEach((text, i) => {
-      const li = document.createElement('li');
-      li.setAttribute('role', 'option');
-      li.id = `${id}Item${i}`;
-      li.textContent = text;
-      li.setAttribute('aria-selected', 'false');
-      li.addEventListener('pointerdown', (e) => {
-        e.preventDefault();
-        choose(i);
-      });
-      listbox.append(li);
+// into the field chooses nothing. The module shows the chosen item (show).
+function createList(module, c) {
+  const { items } = c;
+  const box = make('div', { id: c.name, className: 'combo' });
+  const input = make('input', { type: 'text', value: c.text, spellcheck: false, autocomplete: 'off' },
+    { role: 'combobox', 'aria-expanded': 'false', 'aria-label': c.text });
+  const drop = make('button', { type: 'button', className: 'drop', tabIndex: -1, textContent: '▼' },
+    { 'aria-hidden': 'true' });
+  const listbox = make('ul', { id: `${c.name}List`, hidden: true }, { role: 'listbox' });
+  input.setAttribute('aria-controls', listbox.id);
+  items.forEach((text, i) => {
+    const li = make('li', { id: `${c.name}Item${i}`, textContent: text }, { role: 'option', 'aria-selected': 'false' });
+    li.addEventListener('pointerdown', (e) => {
+      e.preventDefault();
+      choose(i);
     });
-    box.append(input, drop, listbox);
+    listbox.append(li);
+  });
+  box.append(input, drop, listbox);
 
-    let chosen = -1;
-    let active = -1;
-    const options = () => [...listbox.children];
-    function mark(i) {
-      active = i;
-      options().forEach((o, k) => o.setAttribute('aria-selected', String(k === i)));
-      if (i >= 0) input.setAttribute('aria-activedescendant', options()[i].id);
-      else input.removeAttribute('aria-activedescendant');
-    }
-    function open(show) {
-      listbox.hidden = !show;
-      input.setAttribute('aria-expanded', String(show));
-      if (show) mark(chosen);
-    }
-    function choose(i) {
-      chosen = i;
-      input.value = items[i];
-      open(false);
-      module.comboBoxChange(list, i);
-    }
-    drop.addEventListener('pointerdown', (e) => {
-      e.preventDefault();
-      input.focus();
-      open(listbox.hidden);
-    });
-    input.addEventListener('keydown', (e) => {
-      const n = items.length;
-      if (e.key === 'ArrowDown' && e.altKey) open(true);
-      else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
-        const step = e.key === 'ArrowDown' ? 1 : -1;
-        const base = listbox.hidden ? chosen : active;
-        const next = Math.min(n - 1, Math.max(0, base < 0 ? 0 : base + step));
-        if (listbox.hidden) choose(next);
-        else mark(next);
-      } else if (e.key === 'Enter' && !listbox.hidden && active >= 0) choose(active);
-      else if (e.key === 'Escape' && !listbox.hidden) open(false);
-      else return;
-      e.preventDefault();
-    });
-    input.addEventListener('input', () => {
-      // Typed text selects nothing.
-      chosen = -1;
-      module.comboBoxChange(list, -1);
-    });
-    input.addEventListener('blur', () => open(false));
+  let chosen = -1;
+  let active = -1;
+  const options = () => [...listbox.children];
+  function mark(i) {
+    active = i;
+    options().forEach((o, k) => o.setAttribute('aria-selected', String(k === i)));
+    if (i >= 0) input.setAttribute('aria-activedescendant', options()[i].id);
+    else input.removeAttribute('aria-activedescendant');
   }
+  function open(show) {
+    listbox.hidden = !show;
+    input.setAttribute('aria-expanded', String(show));
+    if (show) mark(chosen);
+  }
+  function choose(i) {
+    module.comboBoxChange(c.list, i);
+  }
+  function show(i) {
+    chosen = i;
+    input.value = items[i];
+    open(false);
+  }
+  drop.addEventListener('pointerdown', (e) => {
+    e.preventDefault();
+    input.focus();
+    open(listbox.hidden);
+  });
+  input.addEventListener('keydown', (e) => {
+    const n = items.length;
+    if (e.key === 'ArrowDown' && e.altKey) open(true);
+    else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      const step = e.key === 'ArrowDown' ? 1 : -1;
+      const base = listbox.hidden ? chosen : active;
+      const next = Math.min(n - 1, Math.max(0, base < 0 ? 0 : base + step));
+      if (listbox.hidden) choose(next);
+      else mark(next);
+    } else if (e.key === 'Enter' && !listbox.hidden && active >= 0) choose(active);
+    else if (e.key === 'Escape' && !listbox.hidden) open(false);
+    else return;
+    e.preventDefault();
+  });
+  input.addEventListener('input', () => {
+    // Typed text selects nothing.
+    chosen = -1;
+    module.comboBoxChange(c.list, -1);
+  });
+  input.addEventListener('blur', () => open(false));
+  return { box, show };
 }
 
 // The chart's mouse: zoom with the left button, scroll with the right; a
@@ -346,10 +446,21 @@ function showInstructions() {
 }
 showInstructions.z = 5;
 
-function setUpInstructions() {
-  const form2 = byId('Form2');
-  byId('Form2Image1').innerHTML = page.module.instructionsHtml();
+// The instructions window where the layout puts it, its page of paragraphs
+// from the module.
+function setUpInstructions(module, zoom) {
+  const w = module.instructionsWindow(zoom);
+  const form2 = byId(w.name);
+  place(form2, w);
+  form2.style.fontFamily = `"${w.font}", sans-serif`;
   const caption = byId('Form2Caption');
+  caption.prepend(w.caption);
+  const control = make('div', { id: `${w.name}${w.page.name}` });
+  place(control, w.page);
+  const paper = make('div', { className: 'page', innerHTML: module.instructionsHtml() });
+  control.append(paper);
+  form2.querySelector('.client').append(control);
+
   form2.querySelector('.close').addEventListener('click', () => {
     form2.hidden = true;
     byId('Button4').focus();

@@ -5,33 +5,23 @@
 // the beep, selecting all, the focus, the buttons' faces, the repeat timer
 // (run for the interval the model asks) and the error box.
 
-export function createSpinFields(module, host) {
-  const fields = [];
-  const count = module.spinCount();
-  for (let i = 0; i < count; i++) fields.push(createSpinField(module, host, i));
-  return fields;
-}
-
-function createSpinField(module, host, index) {
-  const info = module.spinInfo(index);
-  const parent = info.parent === 'Form1'
-    ? document.querySelector('#Form1 > .client')
-    : document.getElementById(info.parent);
+// One spin field of the layout (c: its control, placed by the page): the
+// field and its buttons in a box, answered as { box, input, show, showValue }.
+export function createSpinField(module, host, c) {
+  const index = c.input;
   const box = document.createElement('div');
   box.className = 'spin';
-  box.style.left = `${info.left}px`;
-  box.style.top = `${info.top}px`;
-  box.style.width = `${info.width}px`;
-  if (info.width <= 17) box.classList.add('narrow');
+  // A field too narrow for its number shows only its buttons.
+  if (c.hidesNumber) box.classList.add('narrow');
 
   const input = document.createElement('input');
   input.type = 'text';
-  input.id = info.name;
+  input.id = c.name;
   input.spellcheck = false;
   input.autocomplete = 'off';
   input.setAttribute('role', 'spinbutton');
-  input.setAttribute('aria-valuemin', info.min);
-  input.setAttribute('aria-valuemax', info.max);
+  input.setAttribute('aria-valuemin', c.min);
+  input.setAttribute('aria-valuemax', c.max);
 
   const buttons = document.createElement('div');
   buttons.className = 'buttons';
@@ -44,24 +34,16 @@ function createSpinField(module, host, index) {
   down.textContent = '▼';
   buttons.append(up, down);
   box.append(input, buttons);
-  parent.append(box);
 
-  // The caption from the input table, a line per label; the value field
-  // beside a field too narrow for its number shows the value in its unit,
-  // which a screen reader then hears as the field's value.
-  const labels = info.labels.split(' ');
-  info.label.split('\n').forEach((line, i) => {
-    if (labels[i]) document.getElementById(labels[i]).textContent = line;
-  });
-  const valueField = info.valueField ? document.getElementById(info.valueField) : null;
-  if (valueField) {
-    valueField.value = info.valueFieldText;
-    valueField.setAttribute('aria-labelledby', labels[0]);
+  // The value field beside a field too narrow for its number shows the value
+  // in its unit, which a screen reader then hears as the field's value.
+  const valueField = () => (c.valueField ? document.getElementById(c.valueField) : null);
+  function showValue(text) {
+    const field = valueField();
+    if (!field) return;
+    if (text !== undefined) field.value = text;
+    input.setAttribute('aria-valuetext', field.value);
   }
-  function showValue() {
-    if (valueField) input.setAttribute('aria-valuetext', valueField.value);
-  }
-  showValue();
 
   function show(text) {
     if (input.value !== text) input.value = text;
@@ -69,7 +51,7 @@ function createSpinField(module, host, index) {
     if (String(n) === text.trim()) input.setAttribute('aria-valuenow', n);
     else input.removeAttribute('aria-valuenow');
   }
-  show(info.text);
+  show(module.spinText(index));
 
   // The repeat timer of each button, run as the model asks.
   const timers = { up: 0, down: 0 };
@@ -92,7 +74,7 @@ function createSpinField(module, host, index) {
     if (a.beep) host.beep();
     if (a.error) host.showError(a.error);
     // The model's text stands when a step changed it.
-    show(module.spinInfo(index).text);
+    show(module.spinText(index));
     return a.passKey;
   }
 
@@ -152,5 +134,5 @@ function createSpinField(module, host, index) {
     });
   }
 
-  return { input, show, valueField: info.valueField, showValue };
+  return { box, input, show, showValue };
 }

@@ -314,7 +314,15 @@ void TSpinButton::TakeFocus()
 // --- TSpinEdit --------------------------------------------------------------------
 
 TSpinEdit::TSpinEdit(QWidget* parent, const FormatSettings& format)
-    : QLineEdit(parent), model_(format.DecimalSeparator), button_(new TSpinButton(this))
+    : TSpinEdit(parent, std::make_unique<SpinModel>(format.DecimalSeparator), nullptr)
+{
+}
+
+TSpinEdit::TSpinEdit(QWidget* parent, SpinModel& model) : TSpinEdit(parent, nullptr, &model) {}
+
+TSpinEdit::TSpinEdit(QWidget* parent, std::unique_ptr<SpinModel> ownModel, SpinModel* model)
+    : QLineEdit(parent), ownModel_(std::move(ownModel)), model_(model ? *model : *ownModel_),
+      button_(new TSpinButton(this))
 {
     static const bool accessible = (QAccessible::installFactory(&SpinEditAccessibleFactory), true);
     (void)accessible;

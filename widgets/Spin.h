@@ -28,6 +28,7 @@
 #include <QWidget>
 #include <exception>
 #include <functional>
+#include <memory>
 
 class QTimer;
 
@@ -117,6 +118,9 @@ public:
     static constexpr int ButtonPairWidth = 15;
 
     explicit TSpinEdit(QWidget* parent = nullptr, const FormatSettings& format = qt::SystemFormatSettings());
+    // On a model that its owner keeps for as long as the field lives (the
+    // form's), with the limits, text and separator the owner gave it.
+    TSpinEdit(QWidget* parent, SpinModel& model);
 
     // The text as a whole number; MinValue when it is not one. Never fails.
     int Value() const { return model_.Value(); }
@@ -185,6 +189,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TSpinEdit(QWidget* parent, std::unique_ptr<SpinModel> ownModel, SpinModel* model);
+
     // The editor's text changed, by any cause.
     void TextChanged();
     // Carries out the model's effects; throws what OnChange threw, so that a
@@ -194,7 +200,8 @@ private:
     void ApplyEditability();
     void UpdateLayout();
 
-    SpinModel model_;
+    std::unique_ptr<SpinModel> ownModel_;
+    SpinModel& model_;
     TSpinButton* button_;
     QString accessibleValueText_;
     // Set while the field shows a text of its model's: whether that text is

@@ -46,15 +46,25 @@ TShiftState ShiftOf(const QMouseEvent& event)
     return s;
 }
 
+TChart& WithSystemSeparators(TChart& chart)
+{
+    chart.SetSeparators(SystemFormatSettings());
+    return chart;
+}
+
 } // namespace
 
 TChartWidget::TChartWidget(QWidget* parent, std::unique_ptr<TChart> chart)
-    : QWidget(parent), chart_(std::move(chart))
+    : TChartWidget(parent, WithSystemSeparators(*chart))
+{
+    ownChart_ = std::move(chart);
+}
+
+TChartWidget::TChartWidget(QWidget* parent, TChart& chart) : QWidget(parent), chart_(&chart)
 {
     // The picture covers every pixel: nothing is erased before a paint.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    chart_->SetSeparators(SystemFormatSettings());
     SetChartBounds();
     chart_->SetOnInvalidate([this] { RequestPaint(); });
 }
@@ -117,7 +127,7 @@ void TChartWidget::Paint()
     if (w <= 0 || h <= 0)
         return;
     const double scale = zoom_ * devicePixelRatioF();
-    bool current = picture_ && chart_->Buffered() && !chart_->BufferStale();
+    bool current = picture_ && !chart_->PictureStale();
     if (!picture_) {
         picture_.emplace(w, h, scale);
         current = false;
@@ -128,22 +138,12 @@ void TChartWidget::Paint()
     // A new screen, scale or zoom makes a new picture, which is drawn below.
     if (picture_->SetScale(scale))
         current = false;
-    if (!current) {
-        chart_->Draw(*picture_, {0, 0, w, h});
-        // The paint sequence drew the band of a drag in progress; take it off
-        // so that the picture holds the chart alone.
-        if (chart_->ZoomRecord().Active)
-            chart_->DrawZoomRect(*picture_);
-    }
-    // During a drag the band is shown over the current picture without laying
-    // the chart out anew: drawn in not-xor, shown, and drawn again to take it off.
-    const bool band = chart_->ZoomRecord().Active;
-    if (band)
-        chart_->DrawZoomRect(*picture_);
-    QPainter painter(this);
-    painter.drawImage(QRectF(0, 0, w * zoom_, h * zoom_), picture_->Image());
-    if (band)
-        chart_->DrawZoomRect(*picture_);
+    if (!current)
+        chart_->DrawPicture(*picture_, {0, 0, w, h});
+    chart_->ShowPicture(*picture_, [&] {
+        QPainter painter(this);
+        painter.drawImage(QRectF(0, 0, w * zoom_, h * zoom_), picture_->Image());
+    });
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*)

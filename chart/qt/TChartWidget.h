@@ -21,8 +21,12 @@ namespace otpor::qt {
 
 class TChartWidget : public QWidget {
 public:
+    // Owns the chart, which takes the system's separators.
     explicit TChartWidget(QWidget* parent = nullptr,
                           std::unique_ptr<TChart> chart = std::make_unique<TChart>());
+    // Shows a chart that its owner keeps, with the owner's settings, for as
+    // long as the widget lives.
+    TChartWidget(QWidget* parent, TChart& chart);
     ~TChartWidget() override;
 
     TChart& Chart() { return *chart_; }
@@ -55,7 +59,8 @@ private:
     QPoint LayoutPoint(const QMouseEvent& event) const;
     void SetChartBounds();
 
-    std::unique_ptr<TChart> chart_;
+    std::unique_ptr<TChart> ownChart_;
+    TChart* chart_;
     double zoom_ = 1;
     std::optional<QImageCanvas> picture_;
     bool paintRequested_ = false;

@@ -1,5 +1,7 @@
 #include "platform/qt/Runtime.h"
 
+#include "platform/MessageBoxes.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
@@ -22,7 +24,7 @@ std::function<void()>& BeepHook()
 void ShowCenteredBox(QMessageBox::Icon icon, const QString& caption, const QString& text)
 {
     QMessageBox box(icon, caption, text, QMessageBox::NoButton);
-    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.addButton(QString::fromUtf8(BoxButtonText.data(), BoxButtonText.size()), QMessageBox::AcceptRole);
     box.adjustSize();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -57,7 +59,8 @@ void SetBeepHook(std::function<void()> hook)
 
 void ShowWarningBox(const QString& text)
 {
-    ShowCenteredBox(QMessageBox::Warning, QStringLiteral("Warning"), text);
+    ShowCenteredBox(QMessageBox::Warning, QString::fromUtf8(WarningCaption.data(), WarningCaption.size()),
+                    text);
 }
 
 void ShowErrorBox(const QString& text)

@@ -6,6 +6,8 @@
 #include "app/Unit2.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
+#include "support/Choose.h"
+#include "support/ReportHooks.h"
 #include "widgets/Spin.h"
 
 #include <QAbstractItemView>
@@ -50,30 +52,21 @@ class Accessibility : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qt::SetErrorReportHook([](const std::string& message) { FAIL() << message; });
-        qt::SetBeepHook([this] { ++beeps; });
         form = std::make_unique<TForm1>(FormatSettings{",", "."});
         form->SetInstructionsWindow(&form2);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    void TearDown() override
-    {
-        qt::SetErrorReportHook(nullptr);
-        qt::SetBeepHook({});
-    }
     // "C1633" with "P30", as the mouse chooses them, then "Proces".
     void ChooseAndStart()
     {
-        for (QComboBox* list : {form->ComboBox1, form->ComboBox2}) {
-            list->setCurrentIndex(0);
-            emit list->activated(0);
-        }
+        test::ChooseC1633AndP30(*form);
         form->Button2->click();
     }
 
     int beeps = 0;
+    test::ReportHooks hooks{[](const std::string& message) { FAIL() << message; }, [this] { ++beeps; }};
     TForm2 form2;
     std::unique_ptr<TForm1> form;
 };

@@ -6,6 +6,7 @@
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
 #include "sim/InputTable.h"
+#include "support/ReportHooks.h"
 #include "widgets/Spin.h"
 
 #include <QApplication>
@@ -74,15 +75,8 @@ protected:
     void SetUp() override
     {
         errors.clear();
-        qt::SetErrorReportHook(&RecordError);
-        qt::SetBeepHook([this] { ++beeps; });
         form = std::make_unique<TForm1>(FormatSettings{",", "."});
         form->SetInstructionsWindow(&form2);
-    }
-    void TearDown() override
-    {
-        qt::SetErrorReportHook(nullptr);
-        qt::SetBeepHook({});
     }
     void Choose(int work, int tool)
     {
@@ -94,6 +88,7 @@ protected:
     TChart& Chart() { return form->Chart(); }
 
     int beeps = 0;
+    test::ReportHooks hooks{&RecordError, [this] { ++beeps; }};
     TForm2 form2;
     std::unique_ptr<TForm1> form;
 };
@@ -146,7 +141,8 @@ TEST_F(MainWindow, SpinControlsAndTheirLabelsComeFromTheInputTable)
         for (const QString& line : QString::fromStdString(LabelText(row)).split(QLatin1Char('\n')))
             EXPECT_TRUE(labels.contains(line)) << line.toStdString();
         if (!row.ValueField.empty()) {
-            const auto* field = form->findChild<QLineEdit*>(QString::fromStdString(std::string(row.ValueField)));
+            const auto* field =
+                form->findChild<QLineEdit*>(QString::fromStdString(std::string(row.ValueField)));
             ASSERT_NE(field, nullptr);
             EXPECT_EQ(field->text().toStdString(), ValueFieldStartText(row));
         }

@@ -7,6 +7,8 @@
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
 #include "sim/OscillogramCsv.h"
+#include "support/Choose.h"
+#include "support/ReportHooks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,19 +73,14 @@ protected:
     void SetUp() override
     {
         reported.clear();
-        qt::SetErrorReportHook(&Record);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        form.ComboBox1->setCurrentIndex(0);
-        form.ComboBox2->setCurrentIndex(0);
-        form.ComboBox1Change(0);
-        form.ComboBox2Change(0);
+        test::ChooseC1633AndP30(form);
         form.Button2Click();
         for (int tick = 0; tick < 40; ++tick)
             form.Timer1Timer();
         form.Button3Click(); // keeps the run still while the test compares
     }
-    void TearDown() override { qt::SetErrorReportHook(nullptr); }
 
     void RightClick(QWidget* picture, QPoint at)
     {
@@ -113,6 +110,7 @@ protected:
         QTest::qWait(20);
     }
 
+    test::ReportHooks hooks{&Record};
     TForm1 form{FormatSettings{",", "."}};
     QString proposed; // the file the last dialog offered
 };

@@ -7,6 +7,8 @@
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
+#include "support/Choose.h"
+#include "support/ReportHooks.h"
 #include "widgets/Spin.h"
 
 #include <QApplication>
@@ -39,8 +41,6 @@ protected:
     {
         reports = 0;
         messages.clear();
-        qt::SetErrorReportHook(&CountReport);
-        qt::SetBeepHook([] {});
         form = std::make_unique<TForm1>(FormatSettings{",", "."});
         form->SetInstructionsWindow(&form2);
         // Every message box is answered as soon as its loop runs.
@@ -51,12 +51,7 @@ protected:
         });
         closer.start();
     }
-    void TearDown() override
-    {
-        closer.stop();
-        qt::SetErrorReportHook(nullptr);
-        qt::SetBeepHook({});
-    }
+    void TearDown() override { closer.stop(); }
 
     std::vector<TSpinEdit*> Spins() const
     {
@@ -85,6 +80,7 @@ protected:
         QTest::mouseRelease(form->Chart1, button, {}, to);
     }
 
+    test::ReportHooks hooks{&CountReport};
     QTimer closer;
     TForm2 form2;
     std::unique_ptr<TForm1> form;
@@ -208,8 +204,7 @@ TEST_F(Robustness, RandomSessionsKeepTheProgramSound)
 
 TEST_F(Robustness, EveryBadTextInEveryFieldWhileRunning)
 {
-    form->ComboBox1Change(0);
-    form->ComboBox2Change(0);
+    test::ChooseC1633AndP30(*form);
     form->Button2->click();
     for (int i = 0; i < 10; ++i)
         form->Timer1Timer();
@@ -252,8 +247,7 @@ TEST_F(Robustness, EveryBadTextInEveryFieldWhileRunning)
 
 TEST_F(Robustness, TwentyPassesWithResetsAndZoomsRepeatTheFirst)
 {
-    form->ComboBox1Change(0);
-    form->ComboBox2Change(0);
+    test::ChooseC1633AndP30(*form);
     // The first "Proces" computes the shoulder width, which every later reset uses.
     form->Button2->click();
     form->Button3->click();

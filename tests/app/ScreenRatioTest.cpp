@@ -10,6 +10,7 @@
 #include "platform/qt/QImageCanvas.h"
 #include "platform/qt/Runtime.h"
 #include "scene/SceneDrawing.h"
+#include "tests/support/Choose.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -80,10 +81,7 @@ int MixedBlocks(const QImage& image, const QRect& layout)
 TEST(ScreenRatio, PicturesFollowTheDevicePixelRatioOfTheScreen)
 {
     TForm1 form(FormatSettings{",", "."});
-    form.ComboBox1->setCurrentIndex(0);
-    form.ComboBox2->setCurrentIndex(0);
-    form.ComboBox1Change(0);
-    form.ComboBox2Change(0);
+    test::ChooseC1633AndP30(form);
     form.Button2->click();
     for (int i = 0; i < 60; ++i)
         form.Timer1Timer();

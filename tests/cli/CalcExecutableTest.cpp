@@ -1,6 +1,7 @@
 // The built otpor-rezanja-calc, run as a teacher or a student would run it:
 // its standard output, its standard error and its exit status.
 #include "RunProgram.h"
+#include "support/Text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -17,24 +18,8 @@ ProgramRun Calc(const std::vector<std::string>& args)
     return test::RunProgram(OTPOR_CALC_EXECUTABLE, args);
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Split(const std::string& line, char separator)
-{
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, separator))
-        fields.push_back(field);
-    return fields;
-}
+using test::Lines;
+using test::Split;
 
 // The table's value for the line that starts with the label.
 std::string TableValue(const std::string& table, std::string_view label)

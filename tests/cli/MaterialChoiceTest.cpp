@@ -1,5 +1,6 @@
 #include "cli/MaterialChoice.h"
 #include "cli/UsageError.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,7 @@ namespace {
 
 template <class Find> std::string Refusal(Find find, std::string_view text)
 {
-    try {
-        find(text);
-    } catch (const UsageError& e) {
-        return e.what();
-    }
-    return "";
+    return test::Refusal<UsageError>([&] { find(text); });
 }
 
 TEST(MaterialChoice, FindsMaterialsByTheirListTextOrRow)

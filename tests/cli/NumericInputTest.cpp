@@ -1,5 +1,6 @@
 #include "cli/NumericInput.h"
 #include "cli/UsageError.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -22,12 +23,7 @@ int Control(std::string_view name, std::string_view text)
 // The message of the refusal, or "" when the text is taken.
 std::string Refusal(std::string_view name, std::string_view text)
 {
-    try {
-        ToControlValue(Input(name), text, "--" + std::string(name));
-    } catch (const UsageError& e) {
-        return e.what();
-    }
-    return "";
+    return test::Refusal<UsageError>([&] { ToControlValue(Input(name), text, "--" + std::string(name)); });
 }
 
 TEST(NumericInput, TakesValuesInTheWindowsUnitsAsControlSteps)

@@ -1,6 +1,7 @@
 #include "cli/ReportFormat.h"
 #include "cli/MaterialChoice.h"
 #include "sim/MaterialTables.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -8,22 +9,11 @@
 namespace otpor {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test::Lines;
 
 std::vector<std::string> Fields(const std::string& line)
 {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, ',');)
-        fields.push_back(field);
-    return fields;
+    return test::Split(line, ',');
 }
 
 CalcResult StartRegime()

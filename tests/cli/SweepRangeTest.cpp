@@ -1,5 +1,6 @@
 #include "cli/SweepRange.h"
 #include "cli/UsageError.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,7 @@ namespace {
 
 std::string Refusal(std::string_view text)
 {
-    try {
-        ParseSweep(text);
-    } catch (const UsageError& e) {
-        return e.what();
-    }
-    return "";
+    return test::Refusal<UsageError>([&] { ParseSweep(text); });
 }
 
 TEST(SweepRange, GivesEvenlySpacedControlValuesWithBothEnds)

@@ -2,6 +2,7 @@
 #include "sim/FakeEffects.h"
 #include "sim/InputHandlers.h"
 #include "sim/ProcessCycle.h"
+#include "support/Choose.h"
 #include "support/RecordingCanvas.h"
 
 #include "platform/Numeric.h"
@@ -168,8 +169,7 @@ private:
 TEST_F(Drawing, OneTickRepaintsThePictureThenDrawsTheForces)
 {
     CanvasEffects fx(s, canvas);
-    ComboBox1Change(s, 0);
-    ComboBox2Change(s, 0);
+    test::ChooseC1633AndP30(s);
     StartProcess(s, fx);
     ProcessTick(s, fx);
     const auto& c = canvas.Calls;

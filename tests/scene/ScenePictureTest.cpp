@@ -3,6 +3,7 @@
 #include "sim/FakeEffects.h"
 #include "sim/InputHandlers.h"
 #include "sim/ProcessCycle.h"
+#include "support/Choose.h"
 
 #include <QColor>
 #include <gtest/gtest.h>
@@ -58,8 +59,7 @@ TEST_F(ScenePicture, StartPictureShowsWorkpieceAndToolWithoutForces)
 
 TEST_F(ScenePicture, RunningPictureShowsTheForceArrows)
 {
-    ComboBox1Change(s, 0);
-    ComboBox2Change(s, 0);
+    test::ChooseC1633AndP30(s);
     StartProcess(s, fx);
     for (int i = 0; i < 10; ++i)
         ProcessTick(s, fx);

@@ -4,6 +4,7 @@
 #include "sim/ForceModel.h"
 #include "sim/InputHandlers.h"
 #include "sim/ProcessCycle.h"
+#include "support/Choose.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -19,8 +20,7 @@ protected:
     void SetUp() override
     {
         FormCreate(s);
-        ComboBox1Change(s, 0);
-        ComboBox2Change(s, 0);
+        test::ChooseC1633AndP30(s);
         StartProcess(s, fx);
         ProcessTick(s, fx);
         good = s.Forces;

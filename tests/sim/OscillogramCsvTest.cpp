@@ -1,6 +1,7 @@
 #include "sim/OscillogramCsv.h"
 
 #include "sim/InputHandlers.h"
+#include "support/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,7 @@ namespace {
 
 std::vector<std::string> Split(const std::string& line)
 {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    for (std::string field; std::getline(in, field, ',');)
-        fields.push_back(field);
-    return fields;
+    return test::Split(line, ',');
 }
 
 TEST(OscillogramCsv, NamesTheInputsAndReadsBackAsTheBuffers)

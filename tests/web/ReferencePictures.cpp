@@ -11,7 +11,9 @@
 #include "platform/Color.h"
 #include "platform/qt/Runtime.h"
 #include "sim/OscillogramCsv.h"
+#include "tests/support/Choose.h"
 
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -68,8 +70,7 @@ int main(int argc, char** argv)
     QDir().mkpath(QString::fromStdString(dir));
 
     otpor::TForm1 form(otpor::FormatSettings{",", "."});
-    form.ComboBox1Change(0); // "C1633"
-    form.ComboBox2Change(0); // "P30"
+    otpor::test::ChooseC1633AndP30(form);
     form.Button2Click();
     for (int i = 0; i < ticks; ++i)
         form.Timer1Timer();

@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
 #include "platform/qt/Runtime.h"
+#include "support/ReportHooks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,8 +46,6 @@ class SpinEditTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qt::SetBeepHook([this] { ++beeps; });
-        qt::SetErrorReportHook(&RecordReport);
         Reports().clear();
         // The form's font: 8-point Tahoma, 11 px.
         static const bool fontsRegistered = (qt::RegisterFallbackFonts(), true);
@@ -55,12 +54,6 @@ protected:
         tahoma.setPixelSize(11);
         window.setFont(tahoma);
         window.resize(300, 120);
-    }
-
-    void TearDown() override
-    {
-        qt::SetBeepHook({});
-        qt::SetErrorReportHook(nullptr);
     }
 
     // A field as the main window declares one (22 px high), its changes recorded.
@@ -101,6 +94,7 @@ protected:
     QWidget window;
     int count = 0;
     int beeps = 0;
+    test::ReportHooks hooks{&RecordReport, [this] { ++beeps; }};
     std::vector<std::string> changes;
 };
 
