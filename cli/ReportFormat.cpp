@@ -2,6 +2,7 @@
 
 #include "cli/MaterialChoice.h"
 #include "cli/NumberText.h"
+#include "sim/ForcesText.h"
 #include "sim/MaterialTables.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace otpor {
 
 namespace {
 
-constexpr int ForceDecimals = 2;
 constexpr int AngleDecimals = 4;
 constexpr int PowerDecimals = 4;
 constexpr std::string_view ColumnGap = "  ";

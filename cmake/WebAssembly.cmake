@@ -12,11 +12,4 @@ foreach(layer platform scene sim chart widgets/model form)
 endforeach()
 add_subdirectory(web)
 
-# Each tick draws through the scene, the chart and the rasterizer, which keep
-# the speed of -O3; the rest (the inputs' handlers and texts, the spin model,
-# the glue) runs once per user event and is made small.
-foreach(target sim spin_model otpor_web)
-  target_compile_options(${target} PRIVATE -Os)
-endforeach()
-
 otpor_check_qt_free_layers()

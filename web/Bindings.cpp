@@ -3,6 +3,7 @@
 // ends the handler with a box and never crosses into JavaScript.
 #include "platform/Errors.h"
 #include "platform/MessageBoxes.h"
+#include "sim/ForcesText.h"
 #include "sim/InputSettings.h"
 #include "sim/Instructions.h"
 #include "sim/LabReport.h"
@@ -406,6 +407,17 @@ val ChartTextCells()
     return form ? Rects(form->ChartPicture().TextCells()) : val::array();
 }
 
+// The forces of the last tick as a screen reader hears them, with the
+// separator the page was started with.
+std::string ForcesTextForPage()
+{
+    return Guarded([] {
+        const FormCore& core = form->Core();
+        const ForceResults& f = core.State().Forces;
+        return ForcesText(f.F1, f.F2, f.F3, core.Format().DecimalSeparator);
+    });
+}
+
 // The three forces of the last tick, N.
 val Forces()
 {
@@ -455,6 +467,25 @@ std::string InputLinkForPage()
         for (const InputRow& row : InputRows)
             values[static_cast<std::size_t>(row.Id)] = core.Spin(row.Id).Value();
         return FormatInputLink(values, core.State().Inputs.WorkMaterial, core.State().Inputs.ToolMaterial);
+    });
+}
+
+// A link's settings (the page's query: ?approach=60&work=C4130…), applied as
+// if the user had set each control and chosen each list item; answers the
+// page's one message about what it refused, or "".
+std::string ApplyLink(std::string query)
+{
+    return Guarded([&] {
+        const InputLink link = ParseInputLink(query);
+        FormCore& core = form->Core();
+        for (const InputRow& row : InputRows)
+            if (const std::optional<int>& value = link.ControlValues[static_cast<std::size_t>(row.Id)])
+                core.SetInputText(row.Id, std::to_string(*value));
+        if (link.WorkMaterial)
+            core.ListChanged(MaterialList::Work, *link.WorkMaterial - 1);
+        if (link.ToolMaterial)
+            core.ListChanged(MaterialList::Tool, *link.ToolMaterial - 1);
+        return LinkRefusalMessage(link.Refusals);
     });
 }
 
@@ -513,10 +544,12 @@ EMSCRIPTEN_BINDINGS(otpor)
     function("setScale", &SetScale);
     function("chartTextCells", &ChartTextCells);
     function("forces", &Forces);
+    function("forcesText", &ForcesTextForPage);
     function("axes", &Axes);
     function("instructionsHtml", &InstructionsHtmlForPage);
     function("oscillogramCsv", &OscillogramCsvForPage);
     function("inputLink", &InputLinkForPage);
+    function("applyLink", &ApplyLink);
     function("labReportTexts", &LabReportTexts);
 }
 

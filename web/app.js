@@ -158,14 +158,11 @@ async function main() {
 
   const announceInterval = module.descriptionInterval(); // ms: a screen reader hears the forces at most this often
   let lastAnnounced = -Infinity;
-  const forcesFormat = new Intl.NumberFormat(undefined, { maximumFractionDigits: 1 });
   function announceForces() {
     const now = performance.now();
     if (now - lastAnnounced < announceInterval) return;
     lastAnnounced = now;
-    const f = module.forces();
-    byId('Forces').textContent =
-      `F1 ${forcesFormat.format(f.F1)} N, F2 ${forcesFormat.format(f.F2)} N, F3 ${forcesFormat.format(f.F3)} N`;
+    byId('Forces').textContent = module.forcesText();
   }
 
   setUpBoxes(module);
@@ -187,6 +184,9 @@ async function main() {
   setUpPictureMenus(module, [{ canvas: form.image1, isChart: false }, { canvas: form.chart1, isChart: true }],
     host.showError);
   setUpInstructions(module, Zoom);
+  // A link's settings (?approach=60&work=C4130…), as if the user had set them.
+  const refused = module.applyLink(location.search);
+  if (refused) host.showError(refused);
   chartStale = true;
   paint();
 

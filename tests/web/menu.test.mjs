@@ -4,6 +4,7 @@
 // the current inputs.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { choose, launchChromium, serveSite, site } from './site.mjs';
@@ -105,5 +106,59 @@ test('a long press by touch and Shift+F10 open the menu; the copied link holds t
   const link = await page.evaluate(() => navigator.clipboard.readText());
   assert.equal(link, `${base}?approach=45&rake=15&inclination=0&aux-approach=45&depth=0.2&feed=0.17&speed=50` +
     '&force-max=1000&scale=1&work=C1633&tool=P30');
+  await context.close();
+});
+
+test('a link sets every input, the run shows the calculator\'s forces, and the copied link gives them back',
+  { skip: !process.env.OTPOR_CALC }, async () => {
+    const query = 'approach=60&rake=10&inclination=-5&aux-approach=30&depth=2&feed=0.3&speed=100' +
+      '&work=C4130&tool=P40:2&force-max=2000&scale=2';
+    const context = await browser.newContext({ locale: 'sr-Latn-RS' });
+    await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+    const page = await context.newPage();
+    await page.goto(`${base}?${query}`);
+    await page.evaluate(() => window.otporPage.ready);
+    const field = (id) => page.locator(`#${id}`).inputValue();
+    assert.deepEqual(await Promise.all(['SpinEdit2', 'SpinEdit3', 'SpinEdit5', 'SpinEdit4', 'SpinEdit1', 'SpinEdit6',
+      'SpinEdit7', 'SpinEdit8', 'SpinEdit9', 'Edit1', 'Edit2'].map(field)),
+    ['60', '10', '-5', '30', '20', '30', '100', '2000', '2', '2', '0,3']);
+    assert.deepEqual(await Promise.all(['#ComboBox1 input', '#ComboBox2 input'].map((s) => page.locator(s).inputValue())),
+      ['C4130', 'P40']);
+    assert.equal(await page.evaluate(() => window.otporPage.errors.length), 0);
+
+    // "P40" of row 2 does not suit "C4130": the warning, then the run.
+    await page.click('#Button2');
+    await page.locator('#WarningBox').getByRole('button', { name: 'OK' }).click();
+    await page.evaluate(() => window.otporPage.module.timer1Timer());
+    const forces = await page.evaluate(() => window.otporPage.module.forces());
+    const csv = execFileSync(process.env.OTPOR_CALC,
+      query.split('&').filter((p) => !/^(force-max|scale)=/.test(p)).map((p) => `--${p}`).concat('--csv'),
+      { encoding: 'utf8' }).trim().split('\n');
+    const [header, row] = csv.map((line) => line.split(','));
+    for (const f of ['F1', 'F2', 'F3'])
+      assert.equal(forces[f].toFixed(2), Number(row[header.indexOf(`${f}_N`)]).toFixed(2), f);
+
+    // The copied link, opened, gives back the same inputs.
+    await page.focus('#Chart1');
+    await page.keyboard.press('Shift+F10');
+    await page.locator('#PictureMenu [role="menuitem"]', { hasText: 'Kopiraj vezu' }).click();
+    const link = await page.evaluate(() => navigator.clipboard.readText());
+    const again = await context.newPage();
+    await again.goto(link);
+    await again.evaluate(() => window.otporPage.ready);
+    assert.equal(await again.evaluate(() => window.otporPage.module.inputLink()),
+      await page.evaluate(() => window.otporPage.module.inputLink()));
+    await context.close();
+  });
+
+test('a refused value of a link is told once, in Serbian, and the rest apply', async () => {
+  const context = await browser.newContext({ locale: 'sr-Latn-RS' });
+  const page = await context.newPage();
+  await page.goto(`${base}?depth=0.25&speed=120&tool=P40`);
+  await page.evaluate(() => window.otporPage.ready);
+  assert.deepEqual(await page.evaluate(() => window.otporPage.errors), [
+    'Iz veze nisu primenjeni:\ndepth=0.25 – nije na koraku od 0.1 mm\ntool=P40 – „P40“ stoji u više redova; navedite P40:2 ili P40:3']);
+  assert.equal(await page.locator('#SpinEdit7').inputValue(), '120');
+  assert.equal(await page.locator('#SpinEdit1').inputValue(), '2');
   await context.close();
 });

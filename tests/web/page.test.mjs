@@ -201,7 +201,7 @@ test('a run with "C1633" and "P30" shows the arrows and the traces; pause and re
   assert.ok(count(chart, 255, 255, 0) > 10, 'the yellow F2 trace');
   const running = await axes(page);
   assert.ok(Math.abs(running.bottomMax - 20 * 0.3) < 1, 'the newest sample at 0.3 mm per tick');
-  assert.match(await page.locator('#Forces').textContent(), /^F1 \d+(,\d)? N, F2 .* N, F3 .* N$/);
+  assert.match(await page.locator('#Forces').textContent(), /^F1 \d+,\d\d N, F2 -?\d+,\d\d N, F3 -?\d+,\d\d N$/);
   await page.screenshot({ path: join(shots, 'web-run.png') });
 
   // "Pauza" stops the ticks; nothing moves.

@@ -75,7 +75,7 @@ test('after one visit the page opens offline and runs a whole pass', async () =>
   const page = await context.newPage();
   const problems = [];
   page.on('pageerror', (e) => problems.push(e.message));
-  await page.goto(`${base}?offline`);
+  await page.goto(base);
   await page.evaluate(() => window.otporPage.ready);
 
   await choose(page, 1, 0); // C1633
