@@ -81,6 +81,9 @@ const page = {
 window.otporPage = page;
 
 async function main() {
+  if (typeof WebAssembly !== 'object')
+    throw new Error('Ovaj pregledač ne može da pokrene program: ne podržava WebAssembly. ' +
+      'Otvorite stranicu u novijem pregledaču (Chrome, Firefox, Edge ili Safari).');
   // The pictures' texts must be measured in the face they are drawn in.
   await Promise.all(['11px "Tahoma"', 'bold 11px "Tahoma"', '11px "Arial"'].map((f) => document.fonts.load(f)));
 
@@ -479,4 +482,12 @@ function setUpInstructions(module, zoom) {
   caption.addEventListener('pointerup', () => { from = null; });
 }
 
-page.ready = main();
+// The page says what keeps the program from starting instead of showing an empty form.
+page.ready = main().then(() => {
+  byId('Loading').hidden = true;
+  document.body.classList.remove('starting');
+}, (e) => {
+  byId('Loading').textContent = e instanceof Error && /WebAssembly/.test(e.message) && typeof WebAssembly !== 'object'
+    ? e.message : `Program nije mogao da se učita: ${e?.message ?? e}`;
+  throw e;
+});

@@ -164,3 +164,30 @@ test('the page downloads at most 300 kB before its first picture', async (t) => 
   assert.ok(bytes > 100 * 1024 && bytes <= 300 * 1024, `${bytes} bytes`);
   await context.close();
 });
+
+test('the page says that it loads until the module is ready, and why it cannot where there is no WebAssembly',
+  async () => {
+    const context = await browser.newContext();
+    const page = await context.newPage();
+    let release;
+    const held = new Promise((resolve) => { release = resolve; });
+    await page.route('**/otpor.wasm', async (route) => {
+      await held;
+      await route.continue();
+    });
+    await page.goto(base, { waitUntil: 'domcontentloaded' });
+    await page.locator('#Loading').waitFor({ state: 'visible' });
+    assert.equal(await page.locator('#Loading').textContent(), 'Program se učitava…');
+    assert.equal(await page.locator('#Form1').isVisible(), false);
+    release();
+    await page.evaluate(() => window.otporPage.ready);
+    assert.equal(await page.locator('#Loading').isVisible(), false);
+    assert.equal(await page.locator('#Button2').isVisible(), true);
+
+    const old = await context.newPage();
+    await old.addInitScript(() => { delete window.WebAssembly; });
+    await old.goto(base);
+    await old.locator('#Loading', { hasText: 'WebAssembly' }).waitFor();
+    assert.match(await old.locator('#Loading').textContent(), /ne može da pokrene program/);
+    await context.close();
+  });
