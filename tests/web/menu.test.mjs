@@ -2,30 +2,19 @@
 // CSV is the desktop's for the same run, the PNG is the picture as shown, a
 // long press by touch and Shift+F10 open the menu, and the copied link holds
 // the current inputs.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { choose, launchChromium, serveSite, site } from './site.mjs';
+import { choose, useSite } from './site.mjs';
 
 const referenceDir = process.env.OTPOR_REFERENCE;
 const referenceTicks = Number(process.env.OTPOR_REFERENCE_TICKS ?? 40);
 
-let server;
 let base;
 let browser;
-
-before(async () => {
-  assert.ok(site, 'OTPOR_SITE names the built page');
-  ({ server, base } = await serveSite());
-  browser = await launchChromium();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+useSite((s) => ({ base, browser } = s));
 
 // The page after the reference run: "C1633", "P30", "Proces" and the ticks, paused.
 async function afterRun(options = {}) {

@@ -2,32 +2,21 @@
 // playwright-core, against the page that scripts/web built (OTPOR_SITE),
 // served from 127.0.0.1. Where a test needs an exact number of ticks it
 // installs the browser's fake clock, so the page's own 50 ms timer runs them.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { choose, launchChromium, serveSite, site } from './site.mjs';
+import { choose, site, useSite } from './site.mjs';
 
 const referenceDir = process.env.OTPOR_REFERENCE;
 const referenceTicks = Number(process.env.OTPOR_REFERENCE_TICKS ?? 40);
 const shots = process.env.OTPOR_SHOTS ?? tmpdir();
 const Tick = 50; // ms
 
-let server;
 let base;
 let browser;
-
-before(async () => {
-  assert.ok(site, 'OTPOR_SITE names the built page');
-  ({ server, base } = await serveSite());
-  browser = await launchChromium();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+useSite((s) => ({ base, browser } = s));
 
 // A fresh page; with fakeClock the page's timers run only when the test says.
 // Each page has a context of its own, so that a fake clock stays with its test.

@@ -3,6 +3,8 @@
 import { createServer } from 'node:http';
 import { readFileSync } from 'node:fs';
 import { extname, join, normalize } from 'node:path';
+import assert from 'node:assert/strict';
+import { after, before } from 'node:test';
 import { chromium } from 'playwright-core';
 
 export const site = process.env.OTPOR_SITE;
@@ -53,4 +55,19 @@ export function launchProfile(folder, contextOptions = {}) {
 export async function choose(page, list, item) {
   await page.click(`#ComboBox${list} .drop`);
   await page.click(`#ComboBox${list}Item${item}`);
+}
+
+// For a test file: the site served and Chromium started before its tests,
+// both ended after them; `take` gets { base, browser, server } once they run.
+export function useSite(take) {
+  let running = {};
+  before(async () => {
+    assert.ok(site, 'OTPOR_SITE names the built page');
+    running = { ...(await serveSite()), browser: await launchChromium() };
+    take(running);
+  });
+  after(async () => {
+    await running.browser?.close();
+    running.server?.close();
+  });
 }

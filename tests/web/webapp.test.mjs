@@ -1,28 +1,17 @@
 // The page as an installed web app: its manifest and icons, Chromium's own
 // verdict on whether it can be installed, and a pass run offline after one
 // visit, from the files its service worker kept.
-import { test, before, after } from 'node:test';
+import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
-import { choose, launchChromium, launchProfile, serveSite, site } from './site.mjs';
+import { choose, launchProfile, site, useSite } from './site.mjs';
 
-let server;
 let base;
 let browser;
-
-before(async () => {
-  assert.ok(site, 'OTPOR_SITE names the built page');
-  ({ server, base } = await serveSite());
-  browser = await launchChromium();
-});
-
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+useSite((s) => ({ base, browser } = s));
 
 // The page opened once, with its service worker in charge of it.
 async function visit(context) {
