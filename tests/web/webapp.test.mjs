@@ -134,6 +134,13 @@ test('the page as one file, opened from the disk, runs as the served site does',
   assert.equal(fromFile.f1, fromSite.f1);
   assert.ok(fromFile.chart.length > 0);
   assert.ok(fromFile.chart.every((v, i) => v === fromSite.chart[i]), 'the same chart, pixel for pixel');
+
+  // The file takes the links the site takes.
+  const linked = await context.newPage();
+  await linked.goto(`${pathToFileURL(file).href}?speed=120&work=SL+200`);
+  await linked.evaluate(() => window.otporPage.ready);
+  assert.equal(await linked.locator('#SpinEdit7').inputValue(), '120');
+  assert.equal(await linked.locator('#ComboBox1 input').inputValue(), 'SL 200');
   await context.close();
 });
 
