@@ -74,6 +74,9 @@ export function setUpPictureMenus(module, pictures, report) {
   for (const { canvas, isChart } of pictures) {
     const fileName = isChart ? texts.chartFile : texts.pictureFile;
     const picture = { canvas, isChart, fileName, focus: () => canvas.focus() };
+    // The last tab stops, after the form's own, as on the desktop (they
+    // overlap no control, so their place among their siblings shows nowhere).
+    canvas.parentElement.append(canvas);
     canvas.tabIndex = 0;
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
     let press = null;
