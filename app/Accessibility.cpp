@@ -6,6 +6,7 @@
 #include "chart/TChart.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/Convert.h"
+#include "platform/qt/QtText.h"
 #include "sim/ForceModel.h"
 #include "sim/ForcesText.h"
 #include "sim/InputTable.h"
@@ -32,11 +33,6 @@ namespace otpor {
 namespace {
 
 constexpr int PowerDecimals = 4; // kW
-
-QString Text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A drop-down list with an edit field, named by its accessible name (Qt's own
 // interface names it by its current text on this platform, so the list's
@@ -227,7 +223,7 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
     form.Image1->installEventFilter(this);
     for (const InputRow& row : InputRows)
         if (!row.ValueField.empty())
-            connect(form.findChild<TSpinEdit*>(Text(row.Control)), &QLineEdit::textChanged, this,
+            connect(form.findChild<TSpinEdit*>(qt::ToQString(row.Control)), &QLineEdit::textChanged, this,
                     [this] { UpdateSpokenValues(); });
     for (QComboBox* list : {form.ComboBox1, form.ComboBox2}) {
         connect(list, &QComboBox::activated, this, [this] { UpdateChosenMaterials(); });
@@ -244,12 +240,12 @@ TFormAccessibility::TFormAccessibility(TForm1& form, const FormatSettings& forma
 void TFormAccessibility::NameControls()
 {
     for (const InputRow& row : InputRows) {
-        const QString name = Text(InputName(row));
-        form_.findChild<TSpinEdit*>(Text(row.Control))->setAccessibleName(name);
+        const QString name = qt::ToQString(InputName(row));
+        form_.findChild<TSpinEdit*>(qt::ToQString(row.Control))->setAccessibleName(name);
         // The field beside a hidden number shows that number converted; it
         // takes what is typed but does nothing with it.
         if (!row.ValueField.empty()) {
-            auto* field = form_.findChild<QLineEdit*>(Text(row.ValueField));
+            auto* field = form_.findChild<QLineEdit*>(qt::ToQString(row.ValueField));
             field->setAccessibleName(name);
             field->setAccessibleDescription(
                 QStringLiteral("vrednost se menja strelicama gore i dole u susednom polju"));
@@ -257,8 +253,8 @@ void TFormAccessibility::NameControls()
     }
     // The raised degree marks are not read as the letter they are written with.
     for (QLabel* label : form_.findChildren<QLabel*>())
-        if (label->text() == Text(DegreeMark))
-            label->setAccessibleName(Text(DegreeWord));
+        if (label->text() == qt::ToQString(DegreeMark))
+            label->setAccessibleName(qt::ToQString(DegreeWord));
     // The panel is named by its title, the label at its top.
     if (auto* title = form_.Panel1->findChild<QLabel*>(QStringLiteral("Label1"), Qt::FindDirectChildrenOnly))
         form_.Panel1->setAccessibleName(title->text());
@@ -291,10 +287,10 @@ void TFormAccessibility::UpdateSpokenValues()
     // A field whose number is hidden says its value in the input's unit.
     for (const InputRow& row : InputRows)
         if (!row.ValueField.empty()) {
-            TSpinEdit* spin = form_.findChild<TSpinEdit*>(Text(row.Control));
+            TSpinEdit* spin = form_.findChild<TSpinEdit*>(qt::ToQString(row.Control));
             spin->SetAccessibleValueText(
                 QString::fromStdString(FloatToStr(InUnit(row, spin->Value()), format_.DecimalSeparator)) +
-                QStringLiteral(" ") + Text(row.Unit));
+                QStringLiteral(" ") + qt::ToQString(row.Unit));
         }
 }
 

@@ -5,6 +5,7 @@
 #include "chart/qt/TChartWidget.h"
 #include "platform/Errors.h"
 #include "platform/qt/ErrorReport.h"
+#include "platform/qt/QtText.h"
 #include "sim/LabReport.h"
 #include "sim/OscillogramCsv.h"
 #include "widgets/SpinAccessible.h"
@@ -25,11 +26,6 @@
 namespace otpor {
 
 namespace {
-
-QString Text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 bool IsMenuKey(const QKeyEvent& key)
 {
@@ -101,10 +97,10 @@ void PictureMenus::OpenMenu(QWidget* picture, QPoint globalPos)
     menu.setObjectName(QStringLiteral("PictureMenu"));
     // What a screen reader names the menu by; a popup shows no title.
     menu.setWindowTitle(QStringLiteral("Meni: ") + picture->accessibleName());
-    menu.addAction(Text(CopyPictureItem), [&] { qt::Guarded([&] { CopyPicture(picture); }); });
-    menu.addAction(Text(SavePictureItem), [&] { qt::Guarded([&] { SavePicture(picture); }); });
+    menu.addAction(qt::ToQString(CopyPictureItem), [&] { qt::Guarded([&] { CopyPicture(picture); }); });
+    menu.addAction(qt::ToQString(SavePictureItem), [&] { qt::Guarded([&] { SavePicture(picture); }); });
     if (picture == form_.Chart1)
-        menu.addAction(Text(SaveDataItem), [&] { qt::Guarded([&] { SaveData(); }); });
+        menu.addAction(qt::ToQString(SaveDataItem), [&] { qt::Guarded([&] { SaveData(); }); });
     // Opened on its first item, so that a screen reader says where it is.
     menu.setActiveAction(menu.actions().constFirst());
     // The window stays active under its menu; telling of it as activated
@@ -121,7 +117,7 @@ void PictureMenus::CopyPicture(QWidget* picture)
 void PictureMenus::SavePicture(QWidget* picture)
 {
     const QImage image = Shown(picture); // the moment of the choice, not of the dialog's end
-    const QString name = Text(picture == form_.Chart1 ? ChartFileName : PictureFileName);
+    const QString name = qt::ToQString(picture == form_.Chart1 ? ChartFileName : PictureFileName);
     const QString path = AskFileName(QStringLiteral("Sačuvaj sliku"), name, QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
@@ -136,8 +132,8 @@ void PictureMenus::SavePicture(QWidget* picture)
 void PictureMenus::SaveData()
 {
     const std::string csv = OscillogramCsv(form_.State());
-    const QString path =
-        AskFileName(QStringLiteral("Sačuvaj podatke"), Text(DataFileName), QStringLiteral("CSV (*.csv)"));
+    const QString path = AskFileName(QStringLiteral("Sačuvaj podatke"), qt::ToQString(DataFileName),
+                                     QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     WriteFileWhole(path, QByteArray::fromStdString(csv));

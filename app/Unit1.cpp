@@ -8,6 +8,7 @@
 #include "app/Unit2.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/ErrorReport.h"
+#include "platform/qt/QtText.h"
 #include "platform/qt/Runtime.h"
 #include "widgets/Spin.h"
 
@@ -23,11 +24,6 @@ namespace otpor {
 
 namespace {
 
-QString Text(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QComboBox* MakeMaterialList(QWidget* parent, MaterialList which)
 {
     auto* list = new QComboBox(parent);
@@ -39,9 +35,9 @@ QComboBox* MakeMaterialList(QWidget* parent, MaterialList which)
     QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     QObject::disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
     for (std::string_view item : ListItems(which))
-        list->addItem(Text(item));
+        list->addItem(qt::ToQString(item));
     list->setCurrentIndex(-1);
-    list->setEditText(Text(ListPrompt(which)));
+    list->setEditText(qt::ToQString(ListPrompt(which)));
     return list;
 }
 
@@ -54,8 +50,8 @@ template <class W> W* As(QWidget* widget)
 
 TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent), core_(*this, format)
 {
-    setObjectName(Text(MainWindow.Name));
-    setWindowTitle(Text(MainWindow.Caption));
+    setObjectName(qt::ToQString(MainWindow.Name));
+    setWindowTitle(qt::ToQString(MainWindow.Caption));
     setWindowIcon(ProgramIcon());
     ApplyDesktopColors(*this);
 
@@ -90,7 +86,7 @@ void TForm1::CreateControls()
             if (MainWindowControls[p].Name == c.Parent)
                 parent = controls_[p];
         QWidget* control = CreateControl(c, parent);
-        control->setObjectName(Text(c.Name));
+        control->setObjectName(qt::ToQString(c.Name));
         controls_[i] = control;
     }
     QWidget* previous = nullptr;
@@ -154,14 +150,14 @@ QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
     case ControlKind::Chart:
         return new qt::TChartWidget(parent, core_.Chart());
     case ControlKind::Button:
-        return new QPushButton(Text(c.Caption), parent);
+        return new QPushButton(qt::ToQString(c.Caption), parent);
     case ControlKind::Panel: {
         auto* panel = new QFrame(parent);
         panel->setFrameStyle(QFrame::Box | QFrame::Plain);
         return panel;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(Text(c.Caption), parent);
+        return new QGroupBox(qt::ToQString(c.Caption), parent);
     case ControlKind::SpinEdit: {
         const auto i = static_cast<std::size_t>(*c.Input);
         spins_[i] = new TSpinEdit(parent, core_.Spin(*c.Input));
@@ -169,7 +165,7 @@ QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
     }
     case ControlKind::Edit: {
         const auto i = static_cast<std::size_t>(*c.Input);
-        valueFields_[i] = new QLineEdit(Text(ControlText(c)), parent);
+        valueFields_[i] = new QLineEdit(qt::ToQString(ControlText(c)), parent);
         return valueFields_[i];
     }
     case ControlKind::ComboBox:
@@ -177,7 +173,7 @@ QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
     case ControlKind::Label:
         break;
     }
-    auto* label = new QLabel(Text(ControlText(c)), parent);
+    auto* label = new QLabel(qt::ToQString(ControlText(c)), parent);
     if (c.Bold) {
         QFont bold = label->font();
         bold.setBold(true);
@@ -188,7 +184,7 @@ QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
 
 void TForm1::PlaceControls(double zoom)
 {
-    QFont font(Text(MainWindow.FontName));
+    QFont font(qt::ToQString(MainWindow.FontName));
     font.setPixelSize(Zoomed(MainWindow.FontPixels, zoom));
     setFont(font);
     for (std::size_t i = 0; i < MainWindowControls.size(); ++i) {
@@ -271,12 +267,12 @@ void TForm1::PictureDrawn()
 
 void TForm1::ShowSpinText(InputId input, std::string_view text)
 {
-    spins_[static_cast<std::size_t>(input)]->setText(Text(text));
+    spins_[static_cast<std::size_t>(input)]->setText(qt::ToQString(text));
 }
 
 void TForm1::ShowValueText(InputId input, std::string_view text)
 {
-    valueFields_[static_cast<std::size_t>(input)]->setText(Text(text));
+    valueFields_[static_cast<std::size_t>(input)]->setText(qt::ToQString(text));
 }
 
 void TForm1::ShowListItem(MaterialList list, int itemIndex)
@@ -304,7 +300,7 @@ void TForm1::Beep()
 
 void TForm1::ShowWarning(std::string_view text)
 {
-    qt::ShowWarningBox(Text(text));
+    qt::ShowWarningBox(qt::ToQString(text));
 }
 
 void TForm1::ForcesChanged()

@@ -2,6 +2,7 @@
 
 #include "app/ProgramIcon.h"
 #include "form/FormLayout.h"
+#include "platform/qt/QtText.h"
 #include "sim/Instructions.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -25,11 +26,6 @@ constexpr int TextHeight = FrameBottomRow - 2 * TextMargin;
 constexpr int MaxTextPixelSize = 14;
 constexpr int MinTextPixelSize = 8;
 const QColor PageColor(254, 254, 153);
-
-QString ToQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Light yellow, framed on three sides within the picture control.
 QImage RenderPaper()
@@ -74,19 +70,19 @@ QPalette BlackText(QPalette palette)
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(ToQString(InstructionsWindow.Caption));
+    setWindowTitle(qt::ToQString(InstructionsWindow.Caption));
     setWindowIcon(ProgramIcon());
     // Only the system menu and the close button: no minimise or maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    QFont f(ToQString(InstructionsWindow.FontName));
+    QFont f(qt::ToQString(InstructionsWindow.FontName));
     f.setPixelSize(InstructionsWindow.FontPixels);
     setFont(f);
     setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
     const LayoutRect& page = InstructionsPage.Bounds;
-    Image1->setObjectName(ToQString(InstructionsPage.Name));
+    Image1->setObjectName(qt::ToQString(InstructionsPage.Name));
     Image1->setGeometry(page.Left, page.Top, page.Width, page.Height);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName(QStringLiteral("Stranica"));

@@ -154,21 +154,39 @@ std::optional<double> ParseDecimal(std::string_view text)
     return value;
 }
 
-std::string FormatFixed(double value, int decimals)
+namespace {
+
+// A double in fixed notation with `precision` decimals, or in the shortest of
+// fixed and scientific with `precision` significant digits ("%.*f", "%.*g"
+// of the C locale).
+std::string FormatDouble(double value, bool fixed, int precision)
 {
-    std::array<char, 512> buffer{};
+    std::array<char, 512> buffer{}; // the widest double in fixed notation, with its decimals
 #if defined(__cpp_lib_to_chars)
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::fixed, decimals);
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                      fixed ? std::chars_format::fixed : std::chars_format::general, precision);
     if (ec != std::errc{})
         return "?";
-    return WithoutNegativeZero(std::string(buffer.data(), end));
+    return std::string(buffer.data(), end);
 #else
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
+    const int n = std::snprintf(buffer.data(), buffer.size(), fixed ? "%.*f" : "%.*g", precision, value);
     if (n < 0 || static_cast<std::size_t>(n) >= buffer.size())
         return "?";
-    return WithoutNegativeZero(std::string(buffer.data(), static_cast<std::size_t>(n)));
+    return std::string(buffer.data(), static_cast<std::size_t>(n));
 #endif
+}
+
+} // namespace
+
+std::string FormatFixed(double value, int decimals)
+{
+    return WithoutNegativeZero(FormatDouble(value, true, decimals));
+}
+
+std::string FormatSignificant(double value, int digits)
+{
+    return FormatDouble(value, false, digits);
 }
 
 } // namespace otpor

@@ -39,4 +39,8 @@ std::optional<double> ParseDecimal(std::string_view text);
 // Fixed-point with the given number of decimals: (81.3249, 2) -> "81.32".
 std::string FormatFixed(double value, int decimals);
 
+// The shorter of fixed and scientific notation with that many significant
+// digits, as "%.*g" writes it in the C locale: (81.324862314, 10) -> "81.32486231".
+std::string FormatSignificant(double value, int digits);
+
 } // namespace otpor

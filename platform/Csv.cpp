@@ -1,8 +1,6 @@
 #include "platform/Csv.h"
 
-#include <array>
-#include <charconv>
-#include <cstdio>
+#include "platform/Convert.h"
 
 namespace otpor {
 
@@ -22,21 +20,7 @@ std::string CsvField(std::string_view text)
 
 std::string CsvNumber(double value)
 {
-    std::array<char, 64> buffer{};
-#if defined(__cpp_lib_to_chars)
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::general, SignificantDigits);
-    if (ec != std::errc{})
-        return "?";
-    return std::string(buffer.data(), end);
-#else
-    // The web build's library has no floating-point to_chars; this is what
-    // it is specified as (the C locale's "%.*g").
-    const int n = std::snprintf(buffer.data(), buffer.size(), "%.*g", SignificantDigits, value);
-    if (n < 0 || static_cast<std::size_t>(n) >= buffer.size())
-        return "?";
-    return std::string(buffer.data(), static_cast<std::size_t>(n));
-#endif
+    return FormatSignificant(value, SignificantDigits);
 }
 
 std::string CsvLine(std::initializer_list<std::string_view> fields)

@@ -1,7 +1,8 @@
 #include "sim/ForcesText.h"
 
+#include "platform/Convert.h"
+
 #include <cmath>
-#include <cstdio>
 
 namespace otpor {
 
@@ -9,24 +10,9 @@ std::string ForceNumber(double newtons, std::string_view decimalSeparator)
 {
     if (!std::isfinite(newtons))
         return "?";
-    char digits[400]; // the widest double in fixed notation, with its decimals
-    const int written = std::snprintf(digits, sizeof digits, "%.*f", ForceDecimals, newtons);
-    std::string text;
-    bool zero = true;
-    for (int i = 0; i < written && i < static_cast<int>(sizeof digits) - 1; ++i) {
-        const char c = digits[i];
-        if (c >= '0' && c <= '9') {
-            text += c;
-            zero = zero && c == '0';
-        } else if (c == '-') {
-            text += c;
-        } else if (text.find(decimalSeparator) == std::string::npos) {
-            // The C library's decimal point, whatever the process's locale made it.
-            text += decimalSeparator;
-        }
-    }
-    if (zero && !text.empty() && text.front() == '-')
-        text.erase(0, 1);
+    std::string text = FormatFixed(newtons, ForceDecimals);
+    if (const auto point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
     return text;
 }
 

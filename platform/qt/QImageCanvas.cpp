@@ -1,4 +1,5 @@
 #include "platform/qt/QImageCanvas.h"
+#include "platform/qt/QtText.h"
 
 #include <QColor>
 #include <QPainter>
@@ -35,11 +36,6 @@ const QPaintDevice* MetricsDevice()
 {
     static const QImage device(1, 1, QImage::Format_RGB32);
     return &device;
-}
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool SameFace(const otpor::Font& a, const otpor::Font& b)
