@@ -409,7 +409,6 @@ function setUpChartMouse(module, chart) {
     return [Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top)];
   };
   const touches = new Set();
-  chart.addEventListener('contextmenu', (e) => e.preventDefault());
   chart.addEventListener('pointerdown', (e) => {
     if (e.pointerType === 'touch') {
       touches.add(e.pointerId);

@@ -15,7 +15,7 @@ import sys
 
 
 def read(site, name, mode="r"):
-    with open(os.path.join(site, name), mode + ("" if mode == "rb" else "")) as f:
+    with open(os.path.join(site, name), mode) as f:
         return f.read()
 
 
