@@ -10,6 +10,7 @@
 #include "sim/ForceModel.h"
 #include "sim/ForcesText.h"
 #include "sim/InputTable.h"
+#include "sim/LabReport.h"
 #include "widgets/Spin.h"
 #include "widgets/SpinAccessible.h"
 
@@ -275,7 +276,7 @@ void TFormAccessibility::NameControls()
         }
     }
 
-    form_.Image1->setAccessibleName(QStringLiteral("Animacija struganja"));
+    form_.Image1->setAccessibleName(qt::ToQString(AnimationName));
     QString title;
     for (const std::string& line : form_.Chart().Title.Text())
         title += (title.isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromStdString(line);
@@ -392,6 +393,14 @@ void TFormAccessibility::Announce()
     ++announcements_;
     lastAnnouncement_.start();
     static_cast<TAnnouncement*>(announcement_)->Tell(announced_);
+}
+
+void TFormAccessibility::MenuOpening(const QString& title)
+{
+    // Qt keeps a popup out of the tree that a screen reader walks, so the
+    // menu's title would never be heard: it is told, and its first item,
+    // which takes the focus next, is said after it.
+    static_cast<TAnnouncement*>(announcement_)->Tell(title);
 }
 
 QString TFormAccessibility::Number(double value, int decimals) const

@@ -55,6 +55,8 @@ public:
 
     // Something the descriptions show may have changed.
     void ForcesChanged();
+    // A picture's menu of that title is about to open.
+    void MenuOpening(const QString& title);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "app/PictureMenus.h"
 
+#include "app/Accessibility.h"
 #include "app/TImage.h"
 #include "app/Unit1.h"
 #include "chart/qt/TChartWidget.h"
@@ -22,10 +23,14 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QSaveFile>
+#include <QTimer>
 
 namespace otpor {
 
 namespace {
+
+// ms from a menu's opening to its first item taking the focus.
+constexpr int FirstItemDelay = 150;
 
 bool IsMenuKey(const QKeyEvent& key)
 {
@@ -95,17 +100,23 @@ void PictureMenus::OpenMenu(QWidget* picture, QPoint globalPos)
 {
     QMenu menu(&form_);
     menu.setObjectName(QStringLiteral("PictureMenu"));
-    // What a screen reader names the menu by; a popup shows no title.
-    menu.setWindowTitle(QStringLiteral("Meni: ") + picture->accessibleName());
+    menu.setWindowTitle(qt::ToQString(PictureMenuTitle(picture->accessibleName().toStdString())));
     menu.addAction(qt::ToQString(CopyPictureItem), [&] { qt::Guarded([&] { CopyPicture(picture); }); });
     menu.addAction(qt::ToQString(SavePictureItem), [&] { qt::Guarded([&] { SavePicture(picture); }); });
     if (picture == form_.Chart1)
         menu.addAction(qt::ToQString(SaveDataItem), [&] { qt::Guarded([&] { SaveData(); }); });
-    // Opened on its first item, so that a screen reader says where it is.
-    menu.setActiveAction(menu.actions().constFirst());
     // The window stays active under its menu; telling of it as activated
     // again would have the screen reader say its title over the first item.
     const TQuietAccessibility quiet(&form_, {QAccessible::StateChanged});
+    // A screen reader hears the menu's title, then its first item, on which
+    // it opens: a focus told together with the title would be said first
+    // and cut off by it.
+    if (TFormAccessibility* accessibility = form_.Accessibility())
+        accessibility->MenuOpening(menu.windowTitle());
+    QTimer::singleShot(FirstItemDelay, &menu, [&menu] {
+        if (!menu.activeAction())
+            menu.setActiveAction(menu.actions().constFirst());
+    });
     menu.exec(globalPos);
 }
 

@@ -46,6 +46,9 @@ public:
     FormCore& Core() { return core_; }
     const SimulationState& State() const { return core_.State(); }
     TChart& Chart() { return core_.Chart(); }
+    // What a screen reader is told beyond the controls; null while the
+    // window is being built.
+    TFormAccessibility* Accessibility() const { return accessibility_; }
 
     // The controls, by their names on the form.
     TImage* Image1 = nullptr;

@@ -1,5 +1,7 @@
 #include "chart/Oscillograph.h"
 
+#include "sim/LabReport.h"
+
 #include <memory>
 
 namespace otpor {
@@ -49,7 +51,7 @@ OscillographSeries ConfigureOscillograph(TChart& chart)
     chart.BackWall.SetColor(clBlack);
     chart.SetBackColor(clBlack);
 
-    chart.Title.SetText({"Oscilograf"});
+    chart.Title.SetText({std::string(OscillographName)});
     chart.Title.Font.Assign(WindowFont(clBlue, true));
 
     chart.BottomAxis.Title.SetCaption("Dužina, mm");

@@ -497,6 +497,8 @@ val LabReportTexts()
     t.set("savePicture", std::string(SavePictureItem));
     t.set("saveData", std::string(SaveDataItem));
     t.set("copyLink", std::string(CopyLinkItem));
+    t.set("animationMenu", PictureMenuTitle(AnimationName));
+    t.set("chartMenu", PictureMenuTitle(OscillographName));
     t.set("pictureFile", std::string(PictureFileName));
     t.set("chartFile", std::string(ChartFileName));
     t.set("dataFile", std::string(DataFileName));

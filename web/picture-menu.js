@@ -27,6 +27,7 @@ export function setUpPictureMenus(module, pictures, report) {
 
   function open(picture, x, y) {
     owner = picture;
+    menu.setAttribute('aria-label', picture.isChart ? texts.chartMenu : texts.animationMenu);
     const items = [
       [texts.copyPicture, () => copyPicture(picture)],
       [texts.savePicture, () => savePicture(picture)],

@@ -49,6 +49,7 @@ test('the data and the picture saved from the menu are the desktop\'s CSV and th
     const { context, page } = await afterRun();
     await page.click('#Chart1', { button: 'right', position: { x: 200, y: 80 } });
     assert.deepEqual(await items(page), ['Kopiraj sliku', 'Sačuvaj sliku…', 'Sačuvaj podatke (CSV)…', 'Kopiraj vezu']);
+    assert.equal(await page.locator('#PictureMenu').getAttribute('aria-label'), 'Meni: Oscilograf');
     await page.keyboard.press('Escape');
     assert.equal(await page.locator('#PictureMenu').isHidden(), true);
 

@@ -96,8 +96,13 @@ class KeyboardRun(unittest.TestCase):
             d.key("shift+Tab")
             d.wait_said(r"^Oscilograf ", mark)
             d.wait_said(forces + r"\. Dužina, mm: od .* Sila, N: od 0 do 1\.000", mark)
-            # Its menu by the keys, on its first item; the CSV saved through the file dialog.
-            say(["shift+F10"], r"^Kopiraj sliku")
+            # Its menu by the keys: its title, then its first item; the CSV saved through the file dialog.
+            mark = d.mark()
+            d.key("shift+F10")
+            title = d.wait_said(r"Meni: Oscilograf", mark)
+            item = d.wait_said(r"^Kopiraj sliku", mark)
+            told = d.said_since(mark)
+            self.assertLess(told.index(title), told.index(item), told)
             say(["Down"], r"^Sačuvaj sliku")
             say(["Down"], r"^Sačuvaj podatke \(CSV\)")
             say(["Return"], r"Sačuvaj podatke")
