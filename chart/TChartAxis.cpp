@@ -205,9 +205,9 @@ double TChartAxis::CalcLabelStep(Canvas& canvas) const
     const bool straight = !IsVerticalAngle(labelsAngle_);
     int size = 0;
     if (horizontal_ == straight)
-        size = std::max(texts_.Width(canvas, Label(rangeMax_)), texts_.Width(canvas, Label(rangeMin_)));
+        size = std::max(canvas.TextWidth(Label(rangeMax_)), canvas.TextWidth(Label(rangeMin_)));
     else
-        size = texts_.FontHeight(canvas);
+        size = FontHeight(canvas);
     if (labelsSeparation_ > 0)
         size += Round(labelsSeparation_ * PercentFactor * size);
     const int count = size <= 0 ? 1 : Round(double(scale_.Length()) / size);
@@ -294,8 +294,8 @@ int TChartAxis::MaxLabelWidth(Canvas& canvas) const
         lo = step * std::trunc(rangeMin_ / step);
         hi = step * std::trunc(rangeMax_ / step);
     }
-    return std::max(texts_.Width(canvas, Label(hi)), texts_.Width(canvas, Label(lo))) +
-           texts_.Width(canvas, " ");
+    return std::max(canvas.TextWidth(Label(hi)), canvas.TextWidth(Label(lo))) +
+           canvas.TextWidth(" ");
 }
 
 // --- layout --------------------------------------------------------------
@@ -319,7 +319,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(Title.Font.Value());
             const bool across = horizontal_ != IsVerticalAngle(Title.Angle());
-            size = across ? texts_.FontHeight(canvas) : texts_.Width(canvas, Title.Caption());
+            size = across ? FontHeight(canvas) : canvas.TextWidth(Title.Caption());
         }
         titlePos_ = take(size);
     }
@@ -328,7 +328,7 @@ void TChartAxis::ReserveSpace(Canvas& canvas, TRect& rect)
         if (size == 0) {
             canvas.SetFont(LabelsFont.Value());
             const bool across = horizontal_ != IsVerticalAngle(labelsAngle_);
-            size = across ? texts_.FontHeight(canvas) : MaxLabelWidth(canvas);
+            size = across ? FontHeight(canvas) : MaxLabelWidth(canvas);
         }
         labelsPos_ = take(size);
     }
@@ -417,7 +417,7 @@ void TChartAxis::DrawLabels(Canvas& canvas, double step)
     if (std::fabs(rangeMax_ / step) >= MaxLabelIndex || std::fabs(rangeSize_ / step) >= MaxLabelSteps)
         return;
     canvas.SetFont(LabelsFont.Value());
-    labelFontHeight_ = texts_.FontHeight(canvas);
+    labelFontHeight_ = FontHeight(canvas);
 
     double v = rangeMax_;
     if (rangeMin_ != rangeMax_ && roundFirstLabel_)

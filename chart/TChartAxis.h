@@ -10,7 +10,6 @@
 #include "chart/TChartObject.h"
 #include "chart/TChartPen.h"
 #include "chart/TScaleMap.h"
-#include "chart/TTextExtentCache.h"
 #include "platform/Canvas.h"
 #include "platform/FormatSettings.h"
 #include "platform/Geometry.h"
@@ -225,8 +224,6 @@ private:
     mutable std::string labelFormat_;
     mutable FormatSettings labelSeparators_;
     mutable std::uint64_t labelClock_ = 0;
-    // Extents of the labels and the title.
-    mutable TTextExtentCache texts_;
     int labelFontHeight_ = 0;
 };
 

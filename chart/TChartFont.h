@@ -13,6 +13,13 @@ namespace otpor {
 // The component font every chart font starts from: "Arial", 8 pt, black.
 Font ComponentFont();
 
+// The line height the chart lays out with: the canvas's TextHeight of "W" in
+// its current font.
+inline int FontHeight(Canvas& canvas)
+{
+    return canvas.TextHeight("W");
+}
+
 class TChartFont : public TChartObject {
 public:
     explicit TChartFont(TChartChangeSink* owner, Font font = ComponentFont())

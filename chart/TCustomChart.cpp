@@ -182,7 +182,7 @@ void TCustomChart::DrawLegend(Canvas& canvas)
     const int items = std::max(0, LegendSeriesCount() - first);
 
     canvas.SetFont(Legend.Font.Value());
-    const int fontHeight = texts_.FontHeight(canvas);
+    const int fontHeight = FontHeight(canvas);
     const SideLegendSettings settings = LegendSettings();
     const int top = SideLegendTop(PanelRect(), settings.TopPos);
     const int rows = SideLegendRows(top, PlotRect(), settings.FrameWidth, fontHeight, items);
@@ -190,7 +190,7 @@ void TCustomChart::DrawLegend(Canvas& canvas)
         return;
     int textWidth = 0;
     for (int p = 0; p < rows; ++p)
-        textWidth = std::max(textWidth, texts_.Width(canvas, LegendText(first + p)));
+        textWidth = std::max(textWidth, canvas.TextWidth(LegendText(first + p)));
     const SideLegendLayout legend = LayoutSideLegend(settings, PlotRect(), top, rows, fontHeight, textWidth);
     Legend.SetSymbolWidth(legend.SymbolWidth);
     Legend.SetLegendRect(legend.Box);
@@ -251,7 +251,7 @@ void TCustomChart::DrawTitles(Canvas& canvas)
 void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
 {
     canvas.SetFont(title.Font.Value());
-    const int fontHeight = texts_.FontHeight(canvas);
+    const int fontHeight = FontHeight(canvas);
     if (title.Brush.Color() == clNoOwnColor) {
         canvas.SetBrushStyle(BrushStyle::Clear);
     } else {
@@ -272,7 +272,7 @@ void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
         if (title.AdjustFrame()) {
             int widest = 0;
             for (const auto& line : lines)
-                widest = std::max(widest, texts_.Width(canvas, line));
+                widest = std::max(widest, canvas.TextWidth(line));
             outline = AdjustedTitleFrame(outline, title.Alignment(), widest, frame);
         }
         title.Frame.AssignTo(canvas);
@@ -284,7 +284,7 @@ void TCustomChart::DrawTitle(Canvas& canvas, TChartTitle& title, bool atTop)
     for (int i = 0; i < count; ++i) {
         const std::string& line = lines[static_cast<std::size_t>(i)];
         const int x = AlignedTextLeft(layout.Lines.Left, layout.Lines.Right, title.Alignment(),
-                                      texts_.Width(canvas, line));
+                                      canvas.TextWidth(line));
         canvas.TextOut(x, TitleLineTop(layout, i, count, fontHeight, atTop), line);
     }
     ChangePlotRect(layout.Plot);

@@ -16,7 +16,6 @@
 #include "chart/TChartTitle.h"
 #include "chart/TChartWall.h"
 #include "chart/TCustomAxisPanel.h"
-#include "chart/TTextExtentCache.h"
 
 #include <array>
 #include <functional>
@@ -176,8 +175,6 @@ private:
     bool animatedZoom_ = false;
     int animatedZoomSteps_ = 8;
     TChartGestures gestures_{*this};
-    // Extents of the legend's and the titles' texts.
-    TTextExtentCache texts_;
 };
 
 } // namespace otpor

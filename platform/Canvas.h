@@ -5,14 +5,13 @@
 // pen mode inverts. Pen, brush, font and text settings carry over from one
 // call to the next, as the drawing sequences rely on it.
 //
-// The state lives here; the primitives are implemented by the QImage canvas,
-// and by the recording canvases of the tests.
+// The state lives here; the primitives are implemented by the raster canvas
+// (platform/RasterCanvas.h), and by the recording canvases of the tests.
 #pragma once
 
 #include "platform/Color.h"
 #include "platform/Geometry.h"
 
-#include <atomic>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -142,10 +141,6 @@ public:
     virtual void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) = 0;
     virtual int TextWidth(std::string_view text) = 0;
     virtual int TextHeight(std::string_view text) = 0;
-    // Tells canvases apart for whoever keeps text extents between calls: no
-    // two canvases of the process share one, and a canvas whose text metrics
-    // change takes a new one (MetricsChanged).
-    std::uint64_t MetricsId() const { return metricsId_; }
 
     // A solid fill of w x h pixels from (x, y); a negative h fills the rows
     // above y (y excluded), a negative w the columns left of x.
@@ -158,7 +153,6 @@ public:
     virtual void RemoveClip() = 0;
 
 protected:
-    void MetricsChanged() { metricsId_ = NextMetricsId(); }
     // The line of LineTo, from one point to the other, end pixel not set.
     virtual void DrawLine(TPoint from, TPoint to) = 0;
 
@@ -170,13 +164,6 @@ private:
     TColor backgroundColor_ = clWhite;
     otpor::TextAlign textAlign_;
     TPoint penPos_;
-
-    static std::uint64_t NextMetricsId()
-    {
-        static std::atomic<std::uint64_t> last{0};
-        return ++last;
-    }
-    std::uint64_t metricsId_ = NextMetricsId();
 };
 
 } // namespace otpor

@@ -1,6 +1,7 @@
 #include "platform/RasterCanvas.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace otpor {
 
@@ -8,7 +9,17 @@ namespace {
 
 using i64 = std::int64_t;
 
+int Clamp(i64 v)
+{
+    return static_cast<int>(std::clamp<i64>(v, -(i64{1} << 30), i64{1} << 30));
+}
+
 } // namespace
+
+RasterCanvas::RasterCanvas(PixelOrder order, std::unique_ptr<TextEngine> text)
+    : order_(order), text_(std::move(text))
+{
+}
 
 std::uint32_t RasterCanvas::ToPixel(TColor c) const
 {
@@ -168,6 +179,81 @@ bool RasterCanvas::NearClip(i64 left, i64 top, i64 width, i64 height, i64 slack)
     return !clip.IsEmpty() && px.ToDevice(left + width + slack) > clip.Left &&
            px.ToDevice(left - slack) < clip.Right && px.ToDevice(top + height + slack) > clip.Top &&
            px.ToDevice(top - slack) < clip.Bottom;
+}
+
+void RasterCanvas::TextOut(int x, int y, std::string_view text)
+{
+    if (text.empty())
+        return;
+    const int width = text_->Width(Font(), text);
+    const int height = text_->Height(Font());
+    i64 left = 0;
+    i64 top = 0;
+    CellOrigin(x, y, width, height, left, top);
+    // Glyphs may overhang their cell a little (italics, accents).
+    if (!NearClip(left, top, width, height, height))
+        return;
+    // A clear brush means a transparent text background, whatever the mode.
+    if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
+        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()), RasterOp::Copy);
+    const int slack = height / 4 + 1;
+    DrawText(text, 0, 0, 0, left, top, {-slack, -slack, width + slack, height + slack});
+}
+
+void RasterCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDegrees)
+{
+    if (text.empty())
+        return;
+    const int width = text_->Width(Font(), text);
+    const int height = text_->Height(Font());
+    // Turned about the anchor, the cell stays within its diagonal of it.
+    const i64 reach = i64{width} + height;
+    if (!NearClip(x, y, 0, 0, reach + height))
+        return;
+    i64 left = 0;
+    i64 top = 0;
+    CellOrigin(0, 0, width, height, left, top);
+    const int r = Clamp(reach);
+    DrawText(text, angleDegrees % 360, left, top, x, y, {-r, -r, r, r});
+}
+
+void RasterCanvas::DrawText(std::string_view text, int angle, i64 cellLeft, i64 cellTop, i64 x, i64 y,
+                            const TRect& reach)
+{
+    Rasterizer& px = Pixels();
+    const i64 ax = px.ToDevice(x);
+    const i64 ay = px.ToDevice(y);
+    const TRect& clip = px.Clip();
+    const TRect shown{Clamp(clip.Left - ax), Clamp(clip.Top - ay), Clamp(clip.Right - ax),
+                      Clamp(clip.Bottom - ay)};
+    const TextStamp* stamp =
+        text_->Stamp(Font(), text, angle, Clamp(cellLeft), Clamp(cellTop), Scale(), shown);
+    if (!stamp)
+        return;
+    const std::uint32_t ink = ToPixel(Font().Color);
+    for (const TextStamp::Run& run : stamp->Runs) {
+        const i64 row = ay + run.Dy;
+        if (run.Coverage < 0)
+            px.FillDevice(ax + run.Dx0, row, ax + run.Dx1, row + 1, ink);
+        else
+            px.BlendDevice(ax + run.Dx0, row, stamp->Coverage.data() + run.Coverage, run.Dx1 - run.Dx0, ink);
+    }
+    const TRect touched =
+        Intersect(TRect{Clamp(ax + px.ToDevice(reach.Left)), Clamp(ay + px.ToDevice(reach.Top)),
+                        Clamp(ax + px.ToDevice(reach.Right)), Clamp(ay + px.ToDevice(reach.Bottom))},
+                  clip);
+    if (!touched.IsEmpty())
+        TextPlaced(touched);
+}
+
+int RasterCanvas::TextWidth(std::string_view text)
+{
+    return text_->Width(Font(), text);
+}
+
+int RasterCanvas::TextHeight(std::string_view)
+{
+    return text_->Height(Font());
 }
 
 } // namespace otpor

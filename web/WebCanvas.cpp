@@ -2,54 +2,36 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <string>
+#include <memory>
 
-// The page's text engine (web/canvas-text.js): the font is passed as its
-// parts, the text as UTF-8.
+// The browser's glyphs (web/canvas-text.js): the face is passed as its parts,
+// the text as UTF-8.
+EM_JS(int, otpor_face_ascent, (const char* name, int pixels, int bold, int italic),
+      { return Module.textEngine.ascent(UTF8ToString(name), pixels, bold, italic); });
+EM_JS(int, otpor_face_descent, (const char* name, int pixels, int bold, int italic),
+      { return Module.textEngine.descent(UTF8ToString(name), pixels, bold, italic); });
+EM_JS(int, otpor_char_advance, (const char* name, int pixels, int bold, int italic, int codePoint),
+      { return Module.textEngine.advance(UTF8ToString(name), pixels, bold, italic, codePoint); });
 EM_JS(int, otpor_text_width,
-      (const char* name, int height, int bold, int italic, const char* text, int length), {
-          return Module.textEngine.width(UTF8ToString(name), height, bold, italic,
+      (const char* name, int pixels, int bold, int italic, const char* text, int length), {
+          return Module.textEngine.width(UTF8ToString(name), pixels, bold, italic,
                                          UTF8ToString(text, length));
       });
-EM_JS(int, otpor_text_height, (const char* name, int height, int bold, int italic),
-      { return Module.textEngine.height(UTF8ToString(name), height, bold, italic); });
-EM_JS(void, otpor_text_draw,
-      (std::uint32_t * bits, int stride, int cl, int ct, int cr, int cb, int ox, int oy, int bl, int bt,
-       int br, int bb, int left, int top, int angle, double scale, const char* name, int height, int bold,
-       int italic, int color, const char* text, int length),
+EM_JS(void, otpor_text_render,
+      (const char* name, int pixels, int bold, int italic, int ascent, const char* text, int length,
+       int angle, int cellLeft, int cellTop, double scale, int anchorX, int anchorY, int width, int height,
+       std::uint8_t* coverage),
       {
-          Module.textEngine.draw(HEAPU8, bits, stride, cl, ct, cr, cb, ox, oy, bl, bt, br, bb, left, top,
-                                 angle, scale, UTF8ToString(name), height, bold, italic, color,
-                                 UTF8ToString(text, length));
+          Module.textEngine.render(HEAPU8, coverage, width, height, anchorX, anchorY, UTF8ToString(name),
+                                   pixels, bold, italic, ascent, UTF8ToString(text, length), angle, cellLeft,
+                                   cellTop, scale);
       });
 
 namespace otpor::web {
 
-namespace {
-
-using i64 = std::int64_t;
-
-// Larger pixel sizes only cost time: no text of the pictures comes near it.
-constexpr int MaxFontPixels = 1000;
-
-int PixelSize(int height)
-{
-    if (height == 0)
-        return otpor::Font{}.Height;
-    return static_cast<int>(std::min<i64>(std::abs(i64{height}), MaxFontPixels));
-}
-
-int Clamp(i64 v)
-{
-    return static_cast<int>(std::clamp<i64>(v, -1000000, 1000000));
-}
-
-} // namespace
-
 WebCanvas::WebCanvas(int width, int height, double scale)
-    : RasterCanvas(PixelOrder::Rgba), width_(std::max(width, 0)), height_(std::max(height, 0))
+    : RasterCanvas(PixelOrder::Rgba, std::make_unique<BrowserTextEngine>()), width_(std::max(width, 0)),
+      height_(std::max(height, 0))
 {
     Raster().SetScale(scale);
     MakeBitmap();
@@ -65,76 +47,36 @@ void WebCanvas::MakeBitmap()
     RemoveClip();
 }
 
-int WebCanvas::TextWidth(std::string_view text)
+TextEngine::FaceMetrics BrowserTextEngine::OpenFace(std::size_t, const std::string& name, int pixels,
+                                                    bool bold, bool italic)
 {
-    const otpor::Font& f = Font();
-    return otpor_text_width(f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic, text.data(),
+    const int ascent = otpor_face_ascent(name.c_str(), pixels, bold, italic);
+    const int descent = otpor_face_descent(name.c_str(), pixels, bold, italic);
+    faces_.push_back({name, pixels, bold, italic, ascent});
+    return {ascent, ascent + descent};
+}
+
+int BrowserTextEngine::MeasureWidth(std::size_t face, std::string_view text)
+{
+    const BrowserFace& f = faces_[face];
+    return otpor_text_width(f.Name.c_str(), f.Pixels, f.Bold, f.Italic, text.data(),
                             static_cast<int>(text.size()));
 }
 
-int WebCanvas::TextHeight(std::string_view)
+int BrowserTextEngine::Advance64(std::size_t face, char c)
 {
-    const otpor::Font& f = Font();
-    return otpor_text_height(f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic);
+    const BrowserFace& f = faces_[face];
+    return otpor_char_advance(f.Name.c_str(), f.Pixels, f.Bold, f.Italic, static_cast<unsigned char>(c)) * 64;
 }
 
-void WebCanvas::TextOut(int x, int y, std::string_view text)
+void BrowserTextEngine::Render(std::size_t face, std::string_view text, int angle, int cellLeft, int cellTop,
+                               double scale, int anchorX, int anchorY, int width, int height,
+                               std::uint8_t* coverage)
 {
-    if (text.empty())
-        return;
-    const int width = TextWidth(text);
-    const int height = TextHeight(text);
-    i64 left = 0;
-    i64 top = 0;
-    CellOrigin(x, y, width, height, left, top);
-    if (!NearClip(left, top, width, height, height))
-        return;
-    // A clear brush means a transparent text background, whatever the mode.
-    if (Background() == BackgroundMode::Opaque && Brush().Style != BrushStyle::Clear)
-        Pixels().FillRect(left, top, left + width, top + height, ToPixel(BackgroundColor()), RasterOp::Copy);
-    // Glyphs may overhang their cell a little (italics, accents, antialiasing).
-    const int slack = height / 4 + 1;
-    DrawText({-slack, -slack, width + slack, height + slack}, left, top, 0, 0, 0, text);
-}
-
-void WebCanvas::RotatedTextOut(int x, int y, std::string_view text, int angleDegrees)
-{
-    if (text.empty())
-        return;
-    const int width = TextWidth(text);
-    const int height = TextHeight(text);
-    i64 left = 0;
-    i64 top = 0;
-    CellOrigin(0, 0, width, height, left, top);
-    // Turned about the anchor, the cell stays within its diagonal of it.
-    const i64 reach = i64{width} + height;
-    if (!NearClip(x, y, 0, 0, reach + height))
-        return;
-    const int r = static_cast<int>(reach);
-    DrawText({-r, -r, r, r}, x, y, left, top, angleDegrees % 360, text);
-}
-
-void WebCanvas::DrawText(const TRect& box, i64 originX, i64 originY, i64 left, i64 top, int angleDegrees,
-                         std::string_view text)
-{
-    const Rasterizer& px = Pixels();
-    // The anchor and the box in device pixels; the cell's corner stays in
-    // layout pixels, drawn at the scale.
-    const i64 ox = px.ToDevice(originX);
-    const i64 oy = px.ToDevice(originY);
-    const TRect device{Clamp(px.ToDevice(box.Left)), Clamp(px.ToDevice(box.Top)),
-                       Clamp(px.ToDevice(box.Right)), Clamp(px.ToDevice(box.Bottom))};
-    const TRect region = Intersect(TRect{Clamp(ox + device.Left), Clamp(oy + device.Top),
-                                         Clamp(ox + device.Right), Clamp(oy + device.Bottom)},
-                                   px.Clip());
-    if (region.IsEmpty())
-        return;
-    textCells_.push_back(region);
-    const otpor::Font& f = Font();
-    otpor_text_draw(pixels_.data(), deviceWidth_, region.Left, region.Top, region.Right, region.Bottom,
-                    Clamp(ox), Clamp(oy), device.Left, device.Top, device.Right, device.Bottom, Clamp(left),
-                    Clamp(top), angleDegrees, Scale(), f.Name.c_str(), PixelSize(f.Height), f.Bold, f.Italic,
-                    static_cast<int>(ColorToRGB(f.Color)), text.data(), static_cast<int>(text.size()));
+    const BrowserFace& f = faces_[face];
+    otpor_text_render(f.Name.c_str(), f.Pixels, f.Bold, f.Italic, f.Ascent, text.data(),
+                      static_cast<int>(text.size()), angle, cellLeft, cellTop, scale, anchorX, anchorY, width,
+                      height, coverage);
 }
 
 } // namespace otpor::web

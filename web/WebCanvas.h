@@ -1,10 +1,8 @@
 // The picture canvas of the page: shapes set by the Rasterizer into an RGBA
-// bitmap laid out as a browser's image data, and text measured (as at a scale
-// of 1) and drawn (at the device's size) by the browser's 2D canvas into the
-// same bitmap, in drawing order (the page's glue copies the text's
-// neighbourhood out, draws the text over it and copies it back). Coordinates
-// are layout (CSS) pixels; the bitmap has Scale() device pixels to each, the
-// page's devicePixelRatio. The page hands the bitmap to putImageData as it is.
+// bitmap laid out as a browser's image data, and text from the browser's 2D
+// canvas (BrowserTextEngine), in drawing order. Coordinates are layout (CSS)
+// pixels; the bitmap has Scale() device pixels to each, the page's
+// devicePixelRatio. The page hands the bitmap to putImageData as it is.
 #pragma once
 
 #include "platform/RasterCanvas.h"
@@ -32,21 +30,11 @@ public:
     const std::vector<TRect>& TextCells() const { return textCells_; }
     void BeginPicture() { textCells_.clear(); }
 
-    void TextOut(int x, int y, std::string_view text) override;
-    void RotatedTextOut(int x, int y, std::string_view text, int angleDegrees) override;
-    int TextWidth(std::string_view text) override;
-    int TextHeight(std::string_view text) override;
-
 protected:
     void ScaleChanged() override { MakeBitmap(); }
+    void TextPlaced(const TRect& cell) override { textCells_.push_back(cell); }
 
 private:
-    // Text in the current font into the bitmap: (originX, originY) is the
-    // turning point, (left, top) the cell's corner relative to it, and only
-    // the pixels of box (relative to the origin) within the clip may change.
-    void DrawText(const TRect& box, std::int64_t originX, std::int64_t originY, std::int64_t left,
-                  std::int64_t top, int angleDegrees, std::string_view text);
-
     void MakeBitmap();
 
     int width_;
@@ -55,6 +43,31 @@ private:
     int deviceHeight_ = 0;
     std::vector<std::uint32_t> pixels_;
     std::vector<TRect> textCells_;
+};
+
+// The pictures' text on the page: the browser's glyphs (web/canvas-text.js),
+// measured in whole pixels as a hinting font engine gives them, so that the
+// chart is laid out as on the desktop: each glyph's advance rounded on its
+// own, the ascent rounded up and the descent to the nearest pixel.
+class BrowserTextEngine final : public TextEngine {
+protected:
+    FaceMetrics OpenFace(std::size_t face, const std::string& name, int pixels, bool bold,
+                         bool italic) override;
+    int MeasureWidth(std::size_t face, std::string_view text) override;
+    int Advance64(std::size_t face, char c) override;
+    bool AdvancesAdd(std::size_t, char, char) override { return true; }
+    void Render(std::size_t face, std::string_view text, int angle, int cellLeft, int cellTop, double scale,
+                int anchorX, int anchorY, int width, int height, std::uint8_t* coverage) override;
+
+private:
+    struct BrowserFace {
+        std::string Name;
+        int Pixels;
+        bool Bold;
+        bool Italic;
+        int Ascent;
+    };
+    std::vector<BrowserFace> faces_;
 };
 
 } // namespace otpor::web

@@ -1,5 +1,6 @@
 #include "chart/ChartLayout.h"
 #include "ChartTestSupport.h"
+#include "support/FixedTextEngine.h"
 
 #include <gtest/gtest.h>
 
@@ -104,40 +105,35 @@ TEST(ChartLayout, TheGradientHasABandARowFromTheNearEdgeAndAtMost256)
     EXPECT_EQ(wide.Far, 4);
 }
 
-// Counts what the chart measures.
-struct MeasuringCanvas : test::RecordingCanvas {
-    using RecordingCanvas::RecordingCanvas;
-    int widths = 0;
-    int TextWidth(std::string_view text) override
-    {
-        ++widths;
-        return RecordingCanvas::TextWidth(text);
-    }
-};
-
-TEST(ChartTexts, AreMeasuredOnceWhileTextFontAndCanvasStayTheSame)
+TEST(ChartTexts, AreMeasuredAndRenderedOnceWhileTextAndFontStayTheSame)
 {
     test::PaintedOscillograph osc;
     test::FillRun(osc.series);
-    MeasuringCanvas canvas(Metrics);
+    test::FixedTextCanvas canvas(osc.chart.ClientRect().Width(), osc.chart.ClientRect().Height(), 2, Metrics);
+    test::FixedTextEngine& engine = canvas.Engine();
     osc.chart.Draw(canvas, osc.chart.ClientRect());
-    EXPECT_GT(canvas.widths, 0);
-    canvas.widths = 0;
+    EXPECT_GT(engine.Measured, 0);
+    EXPECT_GT(engine.Rendered, 0);
+    // A second paint asks the platform for nothing: the engine keeps it all,
+    // the range's ends measured from their characters' advances.
+    engine.Measured = engine.Rendered = 0;
     osc.chart.Draw(canvas, osc.chart.ClientRect());
-    EXPECT_EQ(canvas.widths, 0);
+    EXPECT_EQ(engine.Measured, 0);
+    EXPECT_EQ(engine.Rendered, 0);
 
-    // Another font is measured anew: the title's one line.
+    // Another font is measured and rendered anew: the title's one line.
     osc.chart.Title.Font.SetItalic(true);
     osc.chart.Draw(canvas, osc.chart.ClientRect());
-    EXPECT_EQ(canvas.widths, 1);
+    EXPECT_EQ(engine.Measured, 1);
+    EXPECT_EQ(engine.Rendered, 1);
 
     // Another canvas, with its own metrics, lays the chart out by those.
-    MeasuringCanvas wider({8, 14});
+    test::RecordingCanvas wider({8, 14});
     osc.chart.Draw(wider, osc.chart.ClientRect());
     test::PaintedOscillograph fresh;
     test::FillRun(fresh.series);
     fresh.chart.Title.Font.SetItalic(true);
-    MeasuringCanvas freshCanvas({8, 14});
+    test::RecordingCanvas freshCanvas({8, 14});
     fresh.chart.Draw(freshCanvas, fresh.chart.ClientRect());
     EXPECT_EQ(osc.chart.Legend.LegendRect(), fresh.chart.Legend.LegendRect());
     EXPECT_EQ(osc.chart.PlotRect(), fresh.chart.PlotRect());

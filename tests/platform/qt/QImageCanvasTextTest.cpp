@@ -4,6 +4,7 @@
 #include "CanvasPixels.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
