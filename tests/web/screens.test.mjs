@@ -95,6 +95,14 @@ test('a phone: one column, sharp, worked by touch from the lists to "Polazno sta
   // A tap on a step button steps; the depth shows in millimetres.
   await page.tap('#SpinEdit2 ~ .buttons .up');
   assert.equal(await page.inputValue('#SpinEdit2'), '46');
+  // Held by a finger, it repeats as under the mouse: at 400 ms, then every 100 ms, and once at the release.
+  const up = await page.locator('#SpinEdit2 ~ .buttons .up').boundingBox();
+  const held = await page.context().newCDPSession(page);
+  const finger = { x: up.x + up.width / 2, y: up.y + up.height / 2 };
+  await held.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [finger] });
+  await page.clock.runFor(950);
+  await held.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  assert.equal(await page.inputValue('#SpinEdit2'), '53');
   await page.tap('#SpinEdit1 ~ .buttons .up');
   assert.equal(await page.inputValue('#Edit1'), '0,3');
 
