@@ -6,10 +6,8 @@ import createOtpor from './otpor.mjs';
 import { createTextEngine } from './canvas-text.js';
 import { followDeviceRatio } from './device-ratio.js';
 import { setUpPictureMenus } from './picture-menu.js';
+import { Margin, columnPlaces, fitZoom } from './screen.js';
 import { createSpinField } from './spin.js';
-
-// The page shows the form as it was designed.
-const Zoom = 1;
 
 // The separators of the browser's language.
 function browserSeparators() {
@@ -170,23 +168,25 @@ async function main() {
 
   setUpBoxes(module);
   module.start(decimal, group);
-  form = buildMainWindow(module, host, Zoom);
-  // Each picture's bitmap is its CSS size times the device pixel ratio,
-  // drawn anew at that scale; the mouse stays in CSS pixels.
-  function fitRatio(ratio) {
-    const sizes = module.setScale(ratio);
-    [form.image1.width, form.image1.height] = sizes.picture;
-    [form.chart1.width, form.chart1.height] = sizes.chart;
+  form = buildMainWindow(module, host);
+  const screen = followScreen(module, form, (scale) => {
+    // Each picture's bitmap is its CSS size times the device pixel ratio,
+    // drawn anew at that scale; the mouse stays in layout pixels.
+    const sizes = module.setScale(scale);
+    for (const [canvas, [width, height]] of [[form.image1, sizes.picture], [form.chart1, sizes.chart]]) {
+      // A new size clears the bitmap: set only when it changes.
+      if (canvas.width !== width) canvas.width = width;
+      if (canvas.height !== height) canvas.height = height;
+    }
     pictureStale = true;
     chartStale = true;
     paint();
-  }
-  fitRatio(followDeviceRatio(fitRatio));
+  });
   setUpButtons(module, form);
-  setUpChartMouse(module, form.chart1);
+  setUpChartMouse(module, form.chart1, form.layout.get('Chart1'));
   setUpPictureMenus(module, [{ canvas: form.image1, isChart: false }, { canvas: form.chart1, isChart: true }],
     host.showError);
-  setUpInstructions(module, Zoom);
+  setUpInstructions(module, screen);
   // A link's settings (?approach=60&work=C4130…), as if the user had set them.
   const refused = module.applyLink(location.search);
   if (refused) host.showError(refused);
@@ -220,6 +220,10 @@ function place(element, c) {
   element.style.width = `${c.width}px`;
   element.style.height = `${c.height}px`;
 }
+// Leaves an element to the style sheet (the column).
+function unplace(element) {
+  for (const p of ['left', 'top', 'width', 'height']) element.style.removeProperty(p);
+}
 
 // The animation and the oscillograph: a canvas each, holding the module's
 // bitmap, shown at the control's size.
@@ -233,26 +237,26 @@ const PictureNames = {
 
 // Builds every control of the layout into the main window, in the layout's
 // order (so that the tab order is the form's), and answers the controls the
-// page talks to: the pictures, the spin fields and the lists by their rows.
-function buildMainWindow(module, host, zoom) {
-  const w = module.mainWindow(zoom);
+// page talks to: the pictures, the spin fields and the lists by their rows,
+// and every element by its control's name. Each element also knows its
+// place in the column (a grid row and cell), which the style sheet uses
+// there. The form is placed at 100 % until the page fits it to the screen.
+function buildMainWindow(module, host) {
+  const w = module.mainWindow(1);
   document.title = w.caption;
   byId('Form1Caption').textContent = w.caption;
   const form1 = byId(w.name);
-  form1.style.font = `${w.fontPixels}px "${w.font}", sans-serif`;
-  form1.style.setProperty('--list-item-height', `${w.listItemHeight}px`);
+  form1.style.fontFamily = `"${w.font}", sans-serif`;
   const client = form1.querySelector('.client');
-  client.style.width = `${w.clientWidth}px`;
-  client.style.height = `${w.clientHeight}px`;
 
-  const controls = module.controls(zoom);
+  const controls = module.controls(1);
+  const column = columnPlaces(controls);
   // The label that names an input, and so its value field.
   const captionOf = (input) => controls.find((c) => c.kind === 'label' && c.input === input && !c.unitMark)?.name;
   const parents = new Map([[w.name, client]]);
-  const form = { spins: [], lists: [], image1: null, chart1: null };
+  const form = { form1, client, spins: [], lists: [], image1: null, chart1: null, elements: new Map(), layout: new Map() };
   for (const c of controls) {
     let element;
-    let inner = null;
     switch (c.kind) {
       case 'picture':
       case 'chart':
@@ -293,14 +297,95 @@ function buildMainWindow(module, host, zoom) {
         element.className = c.bold ? 'label bold' : 'label';
         element.textContent = c.text;
     }
-    place(element, c);
+    const cell = column.get(c.name);
+    if (cell) {
+      element.dataset.cell = cell.cell;
+      element.style.setProperty('--row', cell.row);
+    }
     parents.get(c.parent).append(element);
     parents.set(c.name, element);
+    form.elements.set(c.name, element);
+    form.layout.set(c.name, c);
   }
+  placeForm(module, form, 1);
   for (const spin of form.spins) spin.showValue();
   byId('Button4').setAttribute('aria-controls', 'Form2');
   client.append(make('div', { id: 'Forces', className: 'offscreen' }, { 'aria-live': 'polite', 'aria-atomic': 'true' }));
   return form;
+}
+
+// The form at a zoom: its font, its client area and every control from the
+// layout at that zoom; the style sheet's lengths follow --z.
+function placeForm(module, form, zoom) {
+  const w = module.mainWindow(zoom);
+  const root = document.documentElement.style;
+  root.setProperty('--z', String(zoom));
+  root.setProperty('--font-size', `${w.fontPixels}px`);
+  root.setProperty('--list-item-height', `${w.listItemHeight}px`);
+  form.client.style.width = `${w.clientWidth}px`;
+  form.client.style.height = `${w.clientHeight}px`;
+  for (const c of module.controls(zoom)) place(form.elements.get(c.name), c);
+}
+
+// The column: the style sheet places the controls.
+function placeColumn(form) {
+  const root = document.documentElement.style;
+  for (const p of ['--z', '--font-size', '--list-item-height']) root.removeProperty(p);
+  unplace(form.client);
+  for (const element of form.elements.values()) unplace(element);
+}
+
+// Fits the page to its screen now and whenever the viewport or the device
+// pixel ratio changes (a resize, a turned phone, the browser's zoom, another
+// screen): the form at the zoom that fits, centred, or the column. Calls
+// rescale(scale) whenever the pictures' device scale (their zoom times the
+// ratio) changes. Answers { zoom, column } as they stand.
+function followScreen(module, form, rescale) {
+  const view = document.documentElement;
+  // The form's size at 100 %, as the browser lays it out.
+  const base = { width: form.form1.offsetWidth, height: form.form1.offsetHeight };
+  const picture = form.layout.get('Image1');
+  const state = { zoom: 1, column: false, scale: 0, changed: () => {} };
+  function layOut() {
+    const zoom = fitZoom(view.clientWidth, view.clientHeight, base.width, base.height);
+    const column = zoom === 0;
+    const changed = column !== state.column || (!column && zoom !== state.zoom);
+    document.body.classList.toggle('column', column);
+    let pictureZoom = zoom;
+    if (column) {
+      // Across the width, but no taller than the screen (a phone turned on its side).
+      placeColumn(form);
+      const style = getComputedStyle(form.client);
+      const across = form.client.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+      const width = Math.floor(Math.min(across, (view.clientHeight * picture.width) / picture.height));
+      for (const canvas of [form.image1, form.chart1]) {
+        const c = form.layout.get(canvas.id);
+        canvas.style.width = `${width}px`;
+        canvas.style.height = `${(width * c.height) / c.width}px`;
+      }
+      pictureZoom = width / picture.width;
+      form.form1.style.removeProperty('left');
+      form.form1.style.removeProperty('top');
+    } else {
+      if (changed) placeForm(module, form, zoom);
+      const left = Math.max(Margin, (view.clientWidth - form.form1.offsetWidth) / 2);
+      const top = Math.max(Margin, (view.clientHeight - form.form1.offsetHeight) / 2);
+      form.form1.style.left = `${Math.floor(left)}px`;
+      form.form1.style.top = `${Math.floor(top)}px`;
+    }
+    Object.assign(state, { zoom: column ? 1 : zoom, column });
+    if (changed) state.changed();
+    const scale = pictureZoom * window.devicePixelRatio;
+    if (scale !== state.scale) {
+      state.scale = scale;
+      rescale(scale);
+    }
+  }
+  state.layOut = layOut;
+  layOut();
+  window.addEventListener('resize', layOut);
+  followDeviceRatio(layOut);
+  return state;
 }
 
 function spinName(controls, input) {
@@ -339,10 +424,10 @@ function createList(module, c) {
   input.setAttribute('aria-controls', listbox.id);
   items.forEach((text, i) => {
     const li = make('li', { id: `${c.name}Item${i}`, textContent: text }, { role: 'option', 'aria-selected': 'false' });
-    li.addEventListener('pointerdown', (e) => {
-      e.preventDefault();
-      choose(i);
-    });
+    // Chosen by a click, so that a finger may scroll over the list; the press
+    // keeps the focus where it is.
+    li.addEventListener('pointerdown', (e) => e.preventDefault());
+    li.addEventListener('click', () => choose(i));
     listbox.append(li);
   });
   box.append(input, drop, listbox);
@@ -371,9 +456,14 @@ function createList(module, c) {
   }
   drop.addEventListener('pointerdown', (e) => {
     e.preventDefault();
-    input.focus();
+    // A finger opens the list without a phone's keyboard for the field.
+    if (e.pointerType !== 'touch') input.focus();
     open(listbox.hidden);
   });
+  // Closed by a press elsewhere, also when the field has no focus.
+  document.addEventListener('pointerdown', (e) => {
+    if (!listbox.hidden && !box.contains(e.target)) open(false);
+  }, true);
   input.addEventListener('keydown', (e) => {
     const n = items.length;
     if (e.key === 'ArrowDown' && e.altKey) open(true);
@@ -400,13 +490,14 @@ function createList(module, c) {
 // The chart's mouse: zoom with the left button, scroll with the right; a
 // one-finger drag on a touch screen is the left button. The chart holds the
 // pointer from press to release, so a release outside still arrives.
-function setUpChartMouse(module, chart) {
+function setUpChartMouse(module, chart, c) {
   const shiftOf = (e) =>
     (e.shiftKey ? 1 : 0) | (e.altKey ? 2 : 0) | (e.ctrlKey ? 4 : 0) |
     (e.buttons & 1 ? 8 : 0) | (e.buttons & 2 ? 16 : 0) | (e.buttons & 4 ? 32 : 0);
+  // Layout pixels (c: the chart's control at 100 %), whatever size it is shown at.
   const at = (e) => {
     const r = chart.getBoundingClientRect();
-    return [Math.floor(e.clientX - r.left), Math.floor(e.clientY - r.top)];
+    return [Math.floor(((e.clientX - r.left) * c.width) / r.width), Math.floor(((e.clientY - r.top) * c.height) / r.height)];
   };
   const touches = new Set();
   chart.addEventListener('pointerdown', (e) => {
@@ -448,20 +539,39 @@ function showInstructions() {
 }
 showInstructions.z = 5;
 
-// The instructions window where the layout puts it, its page of paragraphs
-// from the module.
-function setUpInstructions(module, zoom) {
-  const w = module.instructionsWindow(zoom);
+// The instructions window where the layout puts it, at the form's zoom, its
+// page of paragraphs from the module; in the column, over the whole screen.
+function setUpInstructions(module, screen) {
+  const w = module.instructionsWindow(1);
   const form2 = byId(w.name);
-  place(form2, w);
   form2.style.fontFamily = `"${w.font}", sans-serif`;
   const caption = byId('Form2Caption');
   caption.prepend(w.caption);
   const control = make('div', { id: `${w.name}${w.page.name}` });
-  place(control, w.page);
   const paper = make('div', { className: 'page', innerHTML: module.instructionsHtml() });
   control.append(paper);
   form2.querySelector('.client').append(control);
+
+  // Beside the main window as at 100 %, where its frame's place is counted
+  // from the main window's place on the page; within the viewport.
+  const form1 = byId('Form1');
+  function placeWindow() {
+    if (screen.column) {
+      unplace(form2);
+      unplace(control);
+      return;
+    }
+    const z = module.instructionsWindow(screen.zoom);
+    place(form2, z);
+    place(control, z.page);
+    const view = document.documentElement;
+    const left = form1.offsetLeft + Math.round((w.left - Margin) * screen.zoom);
+    const top = form1.offsetTop + Math.round((w.top - Margin) * screen.zoom);
+    form2.style.left = `${Math.max(0, Math.min(left, view.clientWidth - z.width))}px`;
+    form2.style.top = `${Math.max(0, Math.min(top, view.clientHeight - z.height))}px`;
+  }
+  placeWindow();
+  screen.changed = placeWindow;
 
   form2.querySelector('.close').addEventListener('click', () => {
     form2.hidden = true;
@@ -469,7 +579,7 @@ function setUpInstructions(module, zoom) {
   });
   let from = null;
   caption.addEventListener('pointerdown', (e) => {
-    if (e.target !== caption) return;
+    if (e.target !== caption || screen.column) return;
     caption.setPointerCapture(e.pointerId);
     from = { x: e.clientX - form2.offsetLeft, y: e.clientY - form2.offsetTop };
   });

@@ -33,6 +33,11 @@ export function createSpinField(module, host, c) {
   down.className = 'down';
   down.textContent = '▼';
   buttons.append(up, down);
+  // A finger held on a button repeats; it opens no menu.
+  buttons.addEventListener('contextmenu', (e) => e.preventDefault());
+  // The browser moves a tap to the nearest element that takes clicks (the
+  // field, for a button of 15 px): a listener makes the buttons such elements.
+  for (const button of [up, down]) button.addEventListener('click', () => {});
   box.append(input, buttons);
 
   // The value field beside a field too narrow for its number shows the value
@@ -53,6 +58,7 @@ export function createSpinField(module, host, c) {
   }
   show(module.spinText(index));
 
+  let pressedByTouch = false;
   // The repeat timer of each button, run as the model asks.
   const timers = { up: 0, down: 0 };
   // Carries out the model's answer; true when the key goes on to the field.
@@ -69,7 +75,12 @@ export function createSpinField(module, host, c) {
     }
     up.classList.toggle('down-look', a.upDown);
     down.classList.toggle('down-look', a.downDown);
-    if (a.takeFocus && document.activeElement !== input) input.focus();
+    if (a.takeFocus && document.activeElement !== input) {
+      // A finger on a step button leaves the field it was in, as a press
+      // does, but does not bring up a phone's keyboard for this one.
+      if (pressedByTouch) document.activeElement?.blur();
+      else input.focus();
+    }
     if (a.selectAll) input.select();
     if (a.beep) host.beep();
     if (a.error) host.showError(a.error);
@@ -117,6 +128,7 @@ export function createSpinField(module, host, c) {
       e.preventDefault();
       button.setPointerCapture(e.pointerId);
       held = true;
+      pressedByTouch = e.pointerType === 'touch';
       answer(module.spinButtonPress(index, isUp), isUp);
     });
     button.addEventListener('pointermove', (e) => {
