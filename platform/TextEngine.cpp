@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 namespace otpor {
 
@@ -14,7 +15,7 @@ using i64 = std::int64_t;
 constexpr int MaxFontPixels = 1000;
 // Texts kept; a picture draws a few dozen. Beyond this the cache is thinned,
 // so that changing texts cannot grow it without bound.
-constexpr std::size_t MaxCachedTexts = 512;
+constexpr std::size_t MaxCachedTexts = 256;
 // Renderings larger than this (device pixels) are not kept, and a text is
 // rendered only where it can show when it would be larger: only absurd fonts
 // or texts reach it.
@@ -87,22 +88,29 @@ int TextEngine::NumberWidth(std::size_t face, std::string_view text)
 
 TextEngine::Entry& TextEngine::Find(const KeyView& key, int width)
 {
-    auto it = texts_.find(key);
-    if (it != texts_.end())
-        return it->second;
+    const std::size_t hash = std::hash<std::string_view>{}(key.Text);
+    for (Entry& e : texts_)
+        if (e.Hash == hash && e.Face == key.Face && e.Angle == key.Angle && e.CellLeft == key.CellLeft &&
+            e.CellTop == key.CellTop && e.Scale == key.Scale && e.Text == key.Text)
+            return e;
     if (texts_.size() >= MaxCachedTexts) {
         // Texts only measured go first; the rendered ones stay unless they
         // alone fill the cache.
-        std::erase_if(texts_, [](const auto& e) { return e.first.Scale == 0; });
+        std::erase_if(texts_, [](const Entry& e) { return e.Scale == 0; });
         if (texts_.size() >= MaxCachedTexts)
             texts_.clear();
     }
-    Entry entry;
-    entry.Width = width >= 0 ? width : MeasureWidth(key.Face, key.Text);
-    return texts_
-        .emplace(Key{key.Face, key.Angle, key.CellLeft, key.CellTop, key.Scale, std::string(key.Text)},
-                 std::move(entry))
-        .first->second;
+    texts_.push_back({hash,
+                      key.Face,
+                      key.Angle,
+                      key.CellLeft,
+                      key.CellTop,
+                      key.Scale,
+                      std::string(key.Text),
+                      width >= 0 ? width : MeasureWidth(key.Face, key.Text),
+                      false,
+                      {}});
+    return texts_.back();
 }
 
 int TextEngine::Width(const Font& font, std::string_view text)

@@ -18,7 +18,6 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,40 +91,22 @@ private:
         std::array<int, NumberCharacters.size()> Advance{};
         std::array<std::array<std::uint8_t, NumberCharacters.size()>, NumberCharacters.size()> Adds{};
     };
-    struct Key {
-        std::size_t Face;
-        int Angle;
-        int CellLeft;
-        int CellTop;
-        double Scale; // 0: measured only
-        std::string Text;
-    };
     struct KeyView {
         std::size_t Face;
         int Angle;
         int CellLeft;
         int CellTop;
-        double Scale;
+        double Scale; // 0: measured only
         std::string_view Text;
     };
-    struct KeyLess {
-        using is_transparent = void;
-        template <class A, class B> bool operator()(const A& a, const B& b) const
-        {
-            if (a.Face != b.Face)
-                return a.Face < b.Face;
-            if (a.Angle != b.Angle)
-                return a.Angle < b.Angle;
-            if (a.CellLeft != b.CellLeft)
-                return a.CellLeft < b.CellLeft;
-            if (a.CellTop != b.CellTop)
-                return a.CellTop < b.CellTop;
-            if (a.Scale != b.Scale)
-                return a.Scale < b.Scale;
-            return std::string_view(a.Text) < std::string_view(b.Text);
-        }
-    };
     struct Entry {
+        std::size_t Hash;
+        std::size_t Face;
+        int Angle;
+        int CellLeft;
+        int CellTop;
+        double Scale;
+        std::string Text;
         int Width = 0;
         bool Rendered = false;
         TextStamp Stamp;
@@ -142,7 +123,9 @@ private:
 
     std::vector<Face> faces_;
     std::size_t lastFace_ = 0;
-    std::map<Key, Entry, KeyLess> texts_;
+    // Few enough to be searched in turn, by their texts' hashes first (a
+    // tree costs the page's module more than it saves).
+    std::vector<Entry> texts_;
     // The one-off rendering of a text too large to keep.
     TextStamp oversized_;
     std::vector<std::uint8_t> mask_;
