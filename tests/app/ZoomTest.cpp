@@ -31,7 +31,7 @@ constexpr QSize Screen(1920, 1080);
 // Waits, with Qt's events delivered, until the condition holds.
 bool Eventually(const std::function<bool()>& condition)
 {
-    return QTest::qWaitFor(condition, 10000);
+    return QTest::qWaitFor(condition, 20000);
 }
 
 // The window's frame and contents have stopped changing.
@@ -100,9 +100,10 @@ struct ShownForm {
     {
         form.SetInstructionsWindow(&instructions);
         form.ShowAtFormGeometry();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        // A loaded machine may take its time.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&form, 20000));
         form.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form, 20000));
         Settle(form);
     }
 };
