@@ -121,15 +121,15 @@ QSize ClientSizeForFrame(QSize frame, const QMargins& decoration)
     return client.expandedTo(MinimumClientSize);
 }
 
-namespace {
-
-QMargins Decoration(const QWidget& window)
+QMargins FrameMargins(const QWidget& window)
 {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
             frame.bottom() - client.bottom()};
 }
+
+namespace {
 
 // Fits the window to its frame when the decoration is measured after the
 // window is shown (a window manager's frame, a Wayland decoration), as long
@@ -150,7 +150,7 @@ public:
                 // Sized by the user or the window system: theirs from now on.
                 window_.removeEventFilter(this);
                 deleteLater();
-            } else if (Decoration(window_) != margins_) {
+            } else if (FrameMargins(window_) != margins_) {
                 Fit();
             }
             break;
@@ -162,7 +162,7 @@ public:
 
     void Fit()
     {
-        margins_ = Decoration(window_);
+        margins_ = FrameMargins(window_);
         given_ = ClientSizeForFrame(frame_.size(), margins_);
         window_.resize(given_);
         window_.move(frame_.topLeft());

@@ -36,6 +36,9 @@ void KeepDegreeMarkClear(const QLabel& label, QLabel& mark);
 // label on its line to its left.
 void KeepDegreeMarksClear(QWidget& box);
 
+// The window's decoration around its client area (none before it is shown).
+QMargins FrameMargins(const QWidget& window);
+
 // The client size that gives the frame its size with the decoration's
 // margins, never below MinimumClientSize.
 QSize ClientSizeForFrame(QSize frame, const QMargins& decoration);

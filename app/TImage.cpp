@@ -52,7 +52,12 @@ void TImage::paintEvent(QPaintEvent*)
     // A new screen or scale shows first as a paint at the new ratio.
     FollowScale();
     QPainter painter(this);
-    painter.drawImage(QRectF(0, 0, canvas_.Width() * zoom_, canvas_.Height() * zoom_), canvas_.Image());
+    // The bitmap's device pixels onto the screen's, one to one: at a zoom
+    // whose size is not whole in device pixels a scaled copy would cost a
+    // smooth one's time for a blurred last column.
+    const QImage& image = canvas_.Image();
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
 }
 
 } // namespace otpor

@@ -18,7 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace otpor {
 
@@ -59,6 +65,7 @@ TForm1::TForm1(const FormatSettings& format, QWidget* parent) : QWidget(parent),
     CreateControls();
     PlaceControls(1);
     ConnectHandlers();
+    CreateShortcuts();
     core_.FormCreate();
     accessibility_ = new TFormAccessibility(*this, format);
     new PictureMenus(*this);
@@ -182,31 +189,212 @@ QWidget* TForm1::CreateControl(const ControlLayout& c, QWidget* parent)
     return label;
 }
 
-void TForm1::PlaceControls(double zoom)
+void TForm1::PlaceControls(double zoom, QPoint origin)
 {
     QFont font(qt::ToQString(MainWindow.FontName));
     font.setPixelSize(Zoomed(MainWindow.FontPixels, zoom));
     setFont(font);
     for (std::size_t i = 0; i < MainWindowControls.size(); ++i) {
         const ControlLayout& c = MainWindowControls[i];
+        QWidget* control = controls_[i];
         const LayoutRect r = Zoomed(c.Bounds, zoom);
-        // A label takes its text's size.
-        if (c.Kind == ControlKind::Label) {
-            controls_[i]->move(r.Left, r.Top);
-            controls_[i]->adjustSize();
-        } else {
-            controls_[i]->setGeometry(r.Left, r.Top, r.Width, r.Height);
-        }
-        // A list with a style sheet takes the form's font only when its edit
-        // field is given it.
-        if (c.Kind == ControlKind::ComboBox) {
-            auto* list = As<QComboBox>(controls_[i]);
+        const QPoint place = QPoint(r.Left, r.Top) + (c.Parent == MainWindow.Name ? origin : QPoint());
+        switch (c.Kind) {
+        case ControlKind::Label:
+            // A label takes its text's size.
+            control->move(place);
+            control->adjustSize();
+            continue;
+        case ControlKind::Picture:
+        case ControlKind::Chart:
+            // A picture keeps its layout size times the zoom, which its
+            // gestures and its bitmap divide by again.
+            if (c.Kind == ControlKind::Picture)
+                As<TImage>(control)->SetZoom(zoom);
+            else
+                As<qt::TChartWidget>(control)->SetZoom(zoom);
+            control->setGeometry(place.x(), place.y(), Zoomed(c.Bounds.Width, zoom), Zoomed(c.Bounds.Height, zoom));
+            continue;
+        case ControlKind::SpinEdit:
+            As<TSpinEdit>(control)->SetZoom(zoom);
+            break;
+        case ControlKind::Panel:
+            As<QFrame>(control)->setLineWidth(Zoomed(1, zoom));
+            break;
+        case ControlKind::ComboBox: {
+            // A list with a style sheet takes the form's font only when its
+            // edit field is given it.
+            auto* list = As<QComboBox>(control);
             list->setStyleSheet(QStringLiteral("QComboBox QAbstractItemView::item { min-height: %1px; }")
                                     .arg(Zoomed(ListItemHeight, zoom)));
             list->lineEdit()->setFont(font);
+            break;
         }
+        default:
+            break;
+        }
+        control->setGeometry(place.x(), place.y(), r.Width, r.Height);
     }
     KeepDegreeMarksClear(*GroupBox1);
+}
+
+void TForm1::SetZoom(double zoom)
+{
+    if (!(zoom > 0))
+        return;
+    if (zoom_ == 1 && zoom != 1 && !fullScreen_)
+        clientAt100_ = size();
+    zoom_ = zoom;
+    if (fullScreen_) {
+        // Centred on the form's ground.
+        PlaceControls(zoom_, QPoint((width() - Zoomed(MainClientWidth, zoom_)) / 2,
+                                    (height() - Zoomed(MainClientHeight, zoom_)) / 2));
+    } else {
+        PlaceControls(zoom_);
+        FitToScreen();
+    }
+    if (form2_)
+        form2_->SetZoom(zoom_);
+}
+
+void TForm1::FitToScreen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen) || !clientAt100_.isValid())
+        return;
+    const QSize need(Zoomed(MainClientWidth, zoom_), Zoomed(MainClientHeight, zoom_));
+    QSize client = zoom_ == 1 ? clientAt100_
+                              : QSize(Zoomed(clientAt100_.width(), zoom_), Zoomed(clientAt100_.height(), zoom_));
+    const QRect available = screen()->availableGeometry();
+    const QMargins frame = FrameMargins(*this);
+    const QSize room = available.size().shrunkBy(frame);
+    client = client.boundedTo(room).expandedTo(need);
+    resize(client);
+    // The frame kept on the available area, moved up and left as it grows.
+    const QSize outer = client.grownBy(frame);
+    const QPoint at(std::max(available.left(), std::min(pos().x(), available.right() + 1 - outer.width())),
+                    std::max(available.top(), std::min(pos().y(), available.bottom() + 1 - outer.height())));
+    if (at != pos())
+        move(at);
+}
+
+double TForm1::LargestFittingStep() const
+{
+    const QSize room = screen()->availableGeometry().size().shrunkBy(FrameMargins(*this));
+    double largest = ZoomSteps.front() / 100.0;
+    for (const int step : ZoomSteps) {
+        const double zoom = step / 100.0;
+        if (Zoomed(MainClientWidth, zoom) <= room.width() && Zoomed(MainClientHeight, zoom) <= room.height())
+            largest = zoom;
+    }
+    return largest;
+}
+
+void TForm1::ZoomIn()
+{
+    if (fullScreen_)
+        return;
+    const double limit = LargestFittingStep();
+    for (const int step : ZoomSteps)
+        if (step / 100.0 > zoom_) {
+            if (step / 100.0 <= limit)
+                SetZoom(step / 100.0);
+            return;
+        }
+}
+
+void TForm1::ZoomOut()
+{
+    if (fullScreen_)
+        return;
+    for (auto step = ZoomSteps.rbegin(); step != ZoomSteps.rend(); ++step)
+        if (*step / 100.0 < zoom_) {
+            SetZoom(*step / 100.0);
+            return;
+        }
+}
+
+void TForm1::ZoomReset()
+{
+    if (!fullScreen_)
+        SetZoom(ZoomSteps.front() / 100.0);
+}
+
+void TForm1::ToggleFullScreen()
+{
+    if (!fullScreen_) {
+        normalGeometry_ = geometry();
+        normalZoom_ = zoom_;
+        normalState_ = windowState();
+        if (zoom_ == 1)
+            clientAt100_ = size();
+        fullScreen_ = true;
+        leaveFullScreen_->setEnabled(true);
+        showFullScreen();
+        // The zoom follows the resize that the window system sends; a window
+        // that has the screen's size already gets none.
+        if (size() == screen()->geometry().size())
+            SetZoom(FullScreenZoom());
+        return;
+    }
+    fullScreen_ = false;
+    leaveFullScreen_->setEnabled(false);
+    setWindowState(normalState_);
+    if (!(normalState_ & Qt::WindowMaximized))
+        setGeometry(normalGeometry_);
+    zoom_ = normalZoom_;
+    PlaceControls(zoom_);
+    if (form2_)
+        form2_->SetZoom(zoom_);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (fullScreen_)
+        SetZoom(FullScreenZoom());
+}
+
+double TForm1::FullScreenZoom() const
+{
+    // Continuous, not the largest step: on a 1920 x 1080 screen the steps
+    // would stop at 175 % and leave an eighth of its height unused.
+    return std::max(ZoomSteps.front() / 100.0, FittingZoom(width(), height()));
+}
+
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    // What reaches the form is a wheel that no control under the mouse took:
+    // the lists keep theirs, to step through their items.
+    if (event->modifiers() != Qt::ControlModifier) {
+        event->ignore();
+        return;
+    }
+    constexpr int Notch = QWheelEvent::DefaultDeltasPerStep;
+    wheelAngle_ += event->angleDelta().y();
+    for (; wheelAngle_ >= Notch; wheelAngle_ -= Notch)
+        ZoomIn();
+    for (; wheelAngle_ <= -Notch; wheelAngle_ += Notch)
+        ZoomOut();
+    event->accept();
+}
+
+void TForm1::CreateShortcuts()
+{
+    // Window shortcuts: heard wherever the focus is in the window, after the
+    // focused control has claimed the keys it uses itself, and never while a
+    // list's drop-down, a menu or a box has the keyboard.
+    auto shortcut = [this](QList<QKeySequence> keys, void (TForm1::*action)()) {
+        auto* s = new QShortcut(this);
+        s->setKeys(keys);
+        connect(s, &QShortcut::activated, this, [this, action] { (this->*action)(); });
+        return s;
+    };
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &TForm1::ZoomIn);
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &TForm1::ZoomOut);
+    shortcut({QKeySequence(Qt::CTRL | Qt::Key_0)}, &TForm1::ZoomReset);
+    shortcut({QKeySequence(Qt::Key_F11)}, &TForm1::ToggleFullScreen);
+    leaveFullScreen_ = shortcut({QKeySequence(Qt::Key_Escape)}, &TForm1::ToggleFullScreen);
+    leaveFullScreen_->setEnabled(false);
 }
 
 void TForm1::ConnectHandlers()

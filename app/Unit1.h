@@ -17,6 +17,7 @@ class QFrame;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QTimer;
 
 namespace otpor {
@@ -40,8 +41,23 @@ public:
     // Shows the window with its outer frame where the layout puts it.
     void ShowAtFormGeometry();
     // Places every control of the layout, and the font, at zoom (1: as the
-    // form was designed).
-    void PlaceControls(double zoom);
+    // form was designed), the form's own controls from origin on.
+    void PlaceControls(double zoom, QPoint origin = {});
+
+    // The whole form at a zoom (1 is 100 %): its controls, the pictures, the
+    // instructions window and, outside full screen, the client area, which
+    // grows and shrinks with the zoom from its size at 100 %.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+    // Ctrl+Plus, Ctrl+Minus and Ctrl+0: the next larger step that fits the
+    // screen's available area, the next smaller one, 100 %.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
+    // F11: the form at the largest zoom that fits the screen, centred; again
+    // (or Escape) back to the window as it was.
+    void ToggleFullScreen();
+    bool FullScreen() const { return fullScreen_; }
 
     FormCore& Core() { return core_; }
     const SimulationState& State() const { return core_.State(); }
@@ -75,8 +91,18 @@ public:
     void ComboBox1Change(int itemIndex) { core_.ListChanged(MaterialList::Work, itemIndex); }
     void ComboBox2Change(int itemIndex) { core_.ListChanged(MaterialList::Tool, itemIndex); }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
     void CreateControls();
+    void CreateShortcuts();
+    // The largest step at which the window still fits the screen's available area.
+    double LargestFittingStep() const;
+    // In full screen: the largest zoom at which the form fits the screen, at least 100 %.
+    double FullScreenZoom() const;
+    void FitToScreen();
     QWidget* CreateControl(const ControlLayout& control, QWidget* parent);
     void ConnectHandlers();
     QComboBox* List(MaterialList list) const { return list == MaterialList::Work ? ComboBox1 : ComboBox2; }
@@ -100,6 +126,18 @@ private:
     std::array<QLineEdit*, InputCount> valueFields_{};
     TForm2* form2_ = nullptr;
     TFormAccessibility* accessibility_ = nullptr;
+
+    double zoom_ = 1;
+    // The client area at 100 %, kept while the form is zoomed.
+    QSize clientAt100_;
+    bool fullScreen_ = false;
+    // The window before full screen: its client area on the desktop, zoom, state.
+    QRect normalGeometry_;
+    double normalZoom_ = 1;
+    Qt::WindowStates normalState_;
+    QShortcut* leaveFullScreen_ = nullptr;
+    // Wheel turns not yet a whole step (touchpads send small ones).
+    int wheelAngle_ = 0;
 };
 
 } // namespace otpor

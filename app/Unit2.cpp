@@ -27,34 +27,45 @@ constexpr int MaxTextPixelSize = 14;
 constexpr int MinTextPixelSize = 8;
 const QColor PageColor(254, 254, 153);
 
-// Light yellow, framed on three sides within the picture control.
-QImage RenderPaper()
+QRect Scaled(const LayoutRect& r, double scale)
 {
-    QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
+    const LayoutRect z = Zoomed(r, scale);
+    return {z.Left, z.Top, z.Width, z.Height};
+}
+
+// Light yellow, framed on three sides within the picture control, in pixels
+// of the page times scale.
+QImage RenderPaper(double scale = 1)
+{
+    const QRect whole = Scaled({0, 0, PageWidth, PageHeight}, scale);
+    QImage page(whole.size(), QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter p(&page);
-    p.fillRect(0, 0, PageWidth, FrameBottomRow + 1, PageColor);
-    p.setPen(Qt::black);
-    p.drawLine(0, 0, PageWidth - 1, 0);
-    p.drawLine(0, FrameBottomRow, PageWidth - 1, FrameBottomRow);
-    p.drawLine(0, 0, 0, FrameBottomRow);
-    p.drawLine(PageWidth - 1, 0, PageWidth - 1, FrameBottomRow);
+    p.fillRect(Scaled({0, 0, PageWidth, FrameBottomRow + 1}, scale), PageColor);
+    for (const LayoutRect line : {LayoutRect{0, 0, PageWidth, 1}, LayoutRect{0, FrameBottomRow, PageWidth, 1},
+                                  LayoutRect{0, 0, 1, FrameBottomRow + 1},
+                                  LayoutRect{PageWidth - 1, 0, 1, FrameBottomRow + 1}})
+        p.fillRect(Scaled(line, scale), Qt::black);
     return page;
 }
 
-// The paragraphs in the largest type that fits the page with the fonts at hand.
-void LayOutText(QTextDocument& doc)
+// The paragraphs in the largest type that fits the page with the fonts at
+// hand, in the page's pixels times the zoom.
+void LayOutText(QTextDocument& doc, double zoom = 1)
 {
     QFont serif(QStringLiteral("Liberation Serif"));
     serif.setStyleHint(QFont::Serif);
     doc.setDocumentMargin(0);
-    doc.setTextWidth(TextWidth);
-    for (int size = MaxTextPixelSize; size >= MinTextPixelSize; --size) {
+    doc.setTextWidth(Zoomed(TextWidth, zoom));
+    const QString paragraph =
+        QStringLiteral("<p align=\"justify\" style=\"text-indent:%1px; margin-top:0px; margin-bottom:%2px\">")
+            .arg(Zoomed(20, zoom))
+            .arg(Zoomed(3, zoom));
+    for (int size = Zoomed(MaxTextPixelSize, zoom); size >= Zoomed(MinTextPixelSize, zoom); --size) {
         serif.setPixelSize(size);
         doc.setDefaultFont(serif);
-        doc.setHtml(QString::fromStdString(InstructionsHtml(
-            "<p align=\"justify\" style=\"text-indent:20px; margin-top:0px; margin-bottom:3px\">")));
-        if (doc.size().height() <= TextHeight)
+        doc.setHtml(QString::fromStdString(InstructionsHtml(paragraph.toStdString())));
+        if (doc.size().height() <= Zoomed(TextHeight, zoom))
             break;
     }
 }
@@ -114,12 +125,33 @@ void TForm2::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
+void TForm2::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    if (zoom_ == 1)
+        sizeAt100_ = size();
+    zoom_ = zoom;
+    resize(zoom_ == 1 ? sizeAt100_ : QSize(Zoomed(sizeAt100_.width(), zoom_), Zoomed(sizeAt100_.height(), zoom_)));
+    if (!Image1->pixmap().isNull())
+        LayOutPage();
+}
+
 void TForm2::LayOutPage()
 {
-    Image1->setPixmap(QPixmap::fromImage(RenderPaper()));
+    const qreal ratio = devicePixelRatioF();
+    QImage paper = RenderPaper(zoom_ * ratio);
+    paper.setDevicePixelRatio(ratio);
+    Image1->setGeometry(Scaled(InstructionsPage.Bounds, zoom_));
+    Image1->setPixmap(QPixmap::fromImage(paper));
+    Text->setGeometry(Scaled({TextMargin, TextMargin, TextWidth, TextHeight}, zoom_));
     auto* doc = new QTextDocument(Text);
-    LayOutText(*doc);
+    LayOutText(*doc, zoom_);
+    QTextDocument* previous = Text->document();
     Text->setDocument(doc);
+    // A page laid out at an earlier zoom goes; the edit's own first one is its.
+    if (previous->parent() == Text)
+        delete previous;
     Text->setFont(doc->defaultFont());
     Text->setCursorWidth(0); // a property of the document's layout
 }

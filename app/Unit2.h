@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +21,11 @@ public:
     // The 392 x 435 page: light yellow, framed, the seven paragraphs.
     static QImage RenderPage();
 
+    // The main window's zoom (1 is 100 %): the page, its text and the window
+    // that much larger, the page drawn at the zoom times the screen's ratio.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+
     // The page's frame and paper; the text lies on it in Text.
     QLabel* Image1 = nullptr;
     // The seven paragraphs, read-only; laid out when the window is first shown.
@@ -31,6 +37,10 @@ protected:
 
 private:
     void LayOutPage();
+
+    double zoom_ = 1;
+    // The window's client size at 100 %, kept while it is zoomed.
+    QSize sizeAt100_;
 };
 
 } // namespace otpor

@@ -6,6 +6,7 @@
 #include "sim/InputSettings.h"
 #include "sim/MaterialTables.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace otpor {
@@ -260,6 +261,13 @@ LayoutRect Zoomed(const LayoutRect& r, double zoom)
 int Zoomed(int px, double zoom)
 {
     return Round(px * zoom);
+}
+
+double FittingZoom(int width, int height)
+{
+    const double zoom = std::min({static_cast<double>(width) / MainClientWidth,
+                                  static_cast<double>(height) / MainClientHeight, MaxZoom});
+    return std::max(0.0, zoom);
 }
 
 } // namespace otpor

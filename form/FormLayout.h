@@ -102,4 +102,14 @@ LayoutRect Zoomed(const LayoutRect& r, double zoom);
 // A length or a place (a font's pixel height) at a zoom, rounded.
 int Zoomed(int px, double zoom);
 
+// The zoom steps of the desktop's window, percent, smallest first: Ctrl+Plus
+// and Ctrl+Minus go from one to the next. The first is the form as designed,
+// the last the largest zoom of any view.
+inline constexpr std::array<int, 7> ZoomSteps{100, 125, 150, 175, 200, 250, 300};
+inline constexpr double MaxZoom = ZoomSteps.back() / 100.0;
+
+// The largest zoom, continuous and at most MaxZoom, at which the main
+// window's whole layout fits an area of width x height px.
+double FittingZoom(int width, int height);
+
 } // namespace otpor

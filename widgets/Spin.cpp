@@ -1,5 +1,6 @@
 #include "widgets/Spin.h"
 
+#include "form/FormLayout.h"
 #include "platform/qt/ErrorReport.h"
 #include "widgets/SpinAccessible.h"
 
@@ -135,6 +136,14 @@ void TTimerSpeedButton::SetGlyph(const QPixmap& glyph)
     update();
 }
 
+void TTimerSpeedButton::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    update();
+}
+
 void TTimerSpeedButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -147,28 +156,33 @@ void TTimerSpeedButton::paintEvent(QPaintEvent*)
     // The device the pixels land on: the screen's backing store, or the
     // picture the button is rendered into, whose ratio the widget's may not be.
     const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
-    QPixmap glyph = ratio == 1 || glyphOutline_.isEmpty() ? glyph_ : DeviceGlyph(ratio);
+    QPixmap glyph = (ratio == 1 && zoom_ == 1) || glyphOutline_.isEmpty() ? glyph_ : DeviceGlyph(ratio);
     if (!isEnabled()) {
         const qreal glyphRatio = glyph.devicePixelRatio();
         glyph = style()->generatedIconPixmap(QIcon::Disabled, glyph, &option);
         glyph.setDevicePixelRatio(glyphRatio);
     }
     // A pressed face shows its glyph one pixel down and to the right. The
-    // place is in the layout's pixels whatever the ratio.
-    const int shift = Down() ? 1 : 0;
-    painter.drawPixmap(
-        QPoint((width() - glyph_.width()) / 2 + shift, (height() - glyph_.height()) / 2 + shift), glyph);
+    // place is in the layout's pixels (times the zoom) whatever the ratio.
+    const int shift = Down() ? Zoomed(1, zoom_) : 0;
+    const QSize size = glyph.deviceIndependentSize().toSize();
+    painter.drawPixmap(QPoint((width() - size.width()) / 2 + shift, (height() - size.height()) / 2 + shift),
+                       glyph);
 }
 
 const QPixmap& TTimerSpeedButton::DeviceGlyph(qreal ratio)
 {
-    if (!deviceGlyph_.isNull() && deviceGlyph_.devicePixelRatio() == ratio)
+    if (!deviceGlyph_.isNull() && deviceGlyph_.devicePixelRatio() == ratio && deviceGlyphZoom_ == zoom_)
         return deviceGlyph_;
-    deviceGlyph_ = QPixmap((QSizeF(glyph_.size()) * ratio).toSize().expandedTo(QSize(1, 1)));
+    const QSize size(Zoomed(glyph_.width(), zoom_), Zoomed(glyph_.height(), zoom_));
+    deviceGlyph_ = QPixmap((QSizeF(size) * ratio).toSize().expandedTo(QSize(1, 1)));
     deviceGlyph_.setDevicePixelRatio(ratio);
     deviceGlyph_.fill(Qt::transparent);
+    deviceGlyphZoom_ = zoom_;
     QPainter painter(&deviceGlyph_);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(size.width()) / glyph_.width(),
+                  static_cast<double>(size.height()) / glyph_.height());
     painter.setPen(Qt::NoPen);
     painter.setBrush(glyphColor_);
     painter.drawPolygon(glyphOutline_);
@@ -293,6 +307,12 @@ TSpinButton::TSpinButton(QWidget* parent)
     };
 }
 
+void TSpinButton::SetZoom(double zoom)
+{
+    upButton_->SetZoom(zoom);
+    downButton_->SetZoom(zoom);
+}
+
 void TSpinButton::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -413,6 +433,15 @@ void TSpinEdit::SetReadOnly(bool readOnly)
 {
     model_.SetReadOnly(readOnly);
     ApplyEditability();
+}
+
+void TSpinEdit::SetZoom(double zoom)
+{
+    if (!(zoom > 0) || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    button_->SetZoom(zoom);
+    UpdateLayout();
 }
 
 void TSpinEdit::SetCtl3D(bool on)
@@ -548,11 +577,13 @@ void TSpinEdit::UpdateLayout()
 {
     const int w = width();
     const int h = height();
-    const int edge = hasFrame() ? Ctl3DEdge : 0;
+    const auto zoomed = [this](int px) { return Zoomed(px, zoom_); };
+    const int edge = hasFrame() ? zoomed(Ctl3DEdge) : 0;
     const QRect client(edge, edge, w - 2 * edge, h - 2 * edge);
 
-    QRect pair = hasFrame() ? QRect(w - ButtonPairWidth - PairInset3D, 0, ButtonPairWidth, h - PairInset3D)
-                            : QRect(w - ButtonPairWidth, PairTopFlat, ButtonPairWidth, h - PairInsetFlat);
+    const int pairWidth = zoomed(ButtonPairWidth);
+    QRect pair = hasFrame() ? QRect(w - pairWidth - zoomed(PairInset3D), 0, pairWidth, h - zoomed(PairInset3D))
+                            : QRect(w - pairWidth, zoomed(PairTopFlat), pairWidth, h - zoomed(PairInsetFlat));
     pair.translate(client.topLeft());
     button_->setGeometry(pair);
     // Clipped to the client area like a child window: a field narrower than
@@ -570,7 +601,7 @@ void TSpinEdit::UpdateLayout()
     initStyleOption(&option);
     const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
     const int textLeft = client.left();
-    const int textRight = std::max(textLeft, client.left() + client.width() - ButtonPairWidth - TextGap);
+    const int textRight = std::max(textLeft, client.left() + client.width() - pairWidth - zoomed(TextGap));
     const int left = std::clamp(textLeft - contents.left(), 0, std::max(0, contents.width()));
     const int right =
         std::clamp(contents.left() + contents.width() - textRight, 0, std::max(0, contents.width() - left));

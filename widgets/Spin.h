@@ -49,6 +49,8 @@ public:
     // straight sides (the arrows) is drawn as that figure at the device's
     // resolution; at 1 the bitmap itself is drawn.
     void SetGlyph(const QPixmap& glyph);
+    // The form's zoom (1 is 100 %): the glyph is drawn that much larger.
+    void SetZoom(double zoom);
 
     // Drawn pressed: the mouse was pressed on it and is over it now.
     bool Down() const { return repeat_.Down(); }
@@ -75,13 +77,15 @@ private:
     void EndPress();
     void Click();
 
-    // The glyph drawn at ratio; made again when the ratio changes.
+    // The glyph drawn at the zoom and ratio; made again when either changes.
     const QPixmap& DeviceGlyph(qreal ratio);
 
     QPixmap glyph_;
     QPolygonF glyphOutline_; // in the glyph's pixels
     QColor glyphColor_;
     QPixmap deviceGlyph_;
+    double zoom_ = 1;
+    double deviceGlyphZoom_ = 1;
     QTimer* repeatTimer_ = nullptr;
     RepeatButtonModel repeat_;
 };
@@ -94,6 +98,8 @@ public:
     explicit TSpinButton(QWidget* parent);
 
     TTimerSpeedButton* UpButton() const { return upButton_; }
+    // The form's zoom, for the glyphs.
+    void SetZoom(double zoom);
     TTimerSpeedButton* DownButton() const { return downButton_; }
 
     QWidget* FocusControl = nullptr;
@@ -153,6 +159,11 @@ public:
         model_.SetDecimalSeparator(separator.toStdString());
     }
 
+    // The form's zoom (1 is 100 %): the button pair, its glyphs and the
+    // gaps around them in the layout's pixels times the zoom.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+
     // The 3D border (on by default); the button pair and text area follow it.
     bool Ctl3D() const { return hasFrame(); }
     void SetCtl3D(bool on);
@@ -203,6 +214,7 @@ private:
     std::unique_ptr<SpinModel> ownModel_;
     SpinModel& model_;
     TSpinButton* button_;
+    double zoom_ = 1;
     QString accessibleValueText_;
     // Set while the field shows a text of its model's: whether that text is
     // a change to raise OnChange for, and where a failing OnChange goes.

@@ -142,7 +142,10 @@ void TChartWidget::Paint()
         chart_->DrawPicture(*picture_, {0, 0, w, h});
     chart_->ShowPicture(*picture_, [&] {
         QPainter painter(this);
-        painter.drawImage(QRectF(0, 0, w * zoom_, h * zoom_), picture_->Image());
+        // Device pixels one to one, whatever the zoom (as TImage).
+        const QImage& image = picture_->Image();
+        const qreal ratio = devicePixelRatioF();
+        painter.drawImage(QRectF(0, 0, image.width() / ratio, image.height() / ratio), image);
     });
 }
 

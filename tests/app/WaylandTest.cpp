@@ -4,24 +4,16 @@
 #include "app/Unit1.h"
 #include "chart/qt/TChartWidget.h"
 #include "platform/qt/Runtime.h"
+#include "support/ServerProcess.h"
 
 #include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 // The Wayland client library keeps a few proxies that Qt's Wayland platform
 // leaves at exit, and Mesa's software driver, which Qt loads through EGL for
@@ -62,7 +54,7 @@ TEST(Wayland, ClientAreaHoldsTheWholeLayoutInsideTheDecoration)
 
 struct Weston {
     std::filesystem::path runtime;
-    pid_t pid = -1;
+    test::ServerProcess process;
 };
 
 // Starts weston on a socket of its own; false when it does not come up.
@@ -73,32 +65,19 @@ bool StartWeston(Weston& w)
         return false;
     w.runtime = folder;
     setenv("XDG_RUNTIME_DIR", folder, 1);
-    const std::string log = "--log=" + (w.runtime / "weston.log").string();
-    const char* args[] = {"weston",        "--backend=headless-backend.so",
-                          "--use-pixman",  "--socket=otpor-test",
-                          "--width=1280",  "--height=1024",
-                          "--idle-time=0", log.c_str(),
-                          nullptr};
-    if (posix_spawnp(&w.pid, "weston", nullptr, nullptr, const_cast<char**>(args), environ) != 0) {
-        w.pid = -1;
+    if (!w.process.Start({"weston", "--backend=headless-backend.so", "--use-pixman", "--socket=otpor-test",
+                          "--width=1280", "--height=1024", "--idle-time=0",
+                          "--log=" + (w.runtime / "weston.log").string()}))
         return false;
-    }
     const auto socket = w.runtime / "otpor-test";
-    for (int i = 0; i < 200 && !std::filesystem::exists(socket); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     setenv("WAYLAND_DISPLAY", "otpor-test", 1);
     setenv("QT_QPA_PLATFORM", "wayland", 1);
-    return std::filesystem::exists(socket);
+    return test::WaitUntil([&] { return std::filesystem::exists(socket); }, std::chrono::seconds(10));
 }
 
 void StopWeston(Weston& w)
 {
-    if (w.pid > 0) {
-        kill(w.pid, SIGTERM);
-        int status = 0;
-        while (waitpid(w.pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
+    w.process.Stop();
     std::error_code ignored;
     if (!w.runtime.empty())
         std::filesystem::remove_all(w.runtime, ignored);
