@@ -230,6 +230,7 @@ val MainWindowInfo(double zoom)
     info.set("clientWidth", Zoomed(MainClientWidth, zoom));
     info.set("clientHeight", Zoomed(MainClientHeight, zoom));
     info.set("listItemHeight", Zoomed(ListItemHeight, zoom));
+    info.set("maxZoom", MaxZoom);
     return info;
 }
 

@@ -347,7 +347,7 @@ function followScreen(module, form, rescale) {
   const picture = form.layout.get('Image1');
   const state = { zoom: 1, column: false, scale: 0, changed: () => {} };
   function layOut() {
-    const zoom = fitZoom(view.clientWidth, view.clientHeight, base.width, base.height);
+    const zoom = fitZoom(view.clientWidth, view.clientHeight, base.width, base.height, module.mainWindow(1).maxZoom);
     const column = zoom === 0;
     const changed = column !== state.column || (!column && zoom !== state.zoom);
     document.body.classList.toggle('column', column);

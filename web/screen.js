@@ -6,17 +6,16 @@
 // either orientation (390 × 844 fits the form at 53 %, 844 × 390 at 63 %);
 // a small laptop window or a tablet does not.
 export const MinZoom = 0.75;
-export const MaxZoom = 3;
 // The form zooms in quarters: every window within a quarter of its size shows
 // the form at exactly 100 %, and a resize by a few pixels leaves it as it is.
 const ZoomStep = 0.25;
 // CSS px kept free around the form, as at 100 %.
 export const Margin = 16;
 
-// The zoom of a form of size (width, height) at 100 % in a viewport, or 0 where
-// the column takes over.
-export function fitZoom(viewWidth, viewHeight, width, height) {
-  const fit = Math.min((viewWidth - 2 * Margin) / width, (viewHeight - 2 * Margin) / height, MaxZoom);
+// The zoom of a form of size (width, height) at 100 % in a viewport, at most
+// maxZoom (the desktop's largest), or 0 where the column takes over.
+export function fitZoom(viewWidth, viewHeight, width, height, maxZoom) {
+  const fit = Math.min((viewWidth - 2 * Margin) / width, (viewHeight - 2 * Margin) / height, maxZoom);
   const zoom = Math.floor(fit / ZoomStep + 1e-9) * ZoomStep;
   return zoom >= MinZoom ? zoom : 0;
 }

@@ -183,7 +183,7 @@ TEST(Zoom, FullScreenShowsTheFormAtTheScreensSizeAndGoesBackToTheWindowAsItWas)
         Shot(WholeScreen(form), "full-screen-help");
         shown.instructions.close();
         form.activateWindow();
-        QTest::qWaitForWindowActive(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
     // The chart's zoom drag in layout pixels, and the reverse drag restores.
