@@ -11,6 +11,7 @@
 #include "sim/OscillogramCsv.h"
 #include "widgets/SpinAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
@@ -118,6 +119,12 @@ void PictureMenus::OpenMenu(QWidget* picture, QPoint globalPos)
             menu.setActiveAction(menu.actions().constFirst());
     });
     menu.exec(globalPos);
+    // The picture kept the focus under its menu: a screen reader, last told of
+    // the menu's item, is told where the focus is again.
+    if (picture->hasFocus()) {
+        QAccessibleEvent focus(picture, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 void PictureMenus::CopyPicture(QWidget* picture)

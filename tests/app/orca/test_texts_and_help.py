@@ -20,6 +20,12 @@ class TextsAndHelp(unittest.TestCase):
             say = d.say_after
             say(["shift+Tab"], r"^Oscilograf chart")
             say(["shift+Tab"], r"^Animacija struganja image")
+            # Its menu by the menu key: its title, then its first item; Escape closes it.
+            mark = d.mark()
+            d.key("Menu")
+            d.wait_said(r"^notification Meni: Animacija struganja", mark)
+            d.wait_said(r"^Kopiraj sliku", mark)
+            say(["Escape"], r"^Animacija struganja image")
             say(["shift+Tab"], r"^Razmera prikaza u prozoru animacije 1 spin button")
             # The depth in the locale's separator, a point here.
             d.key(*["shift+Tab"] * 9)
