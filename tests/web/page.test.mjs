@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { choose, site, useSite } from './site.mjs';
+import { choose, openPage, site, useSite } from './site.mjs';
 
 const referenceDir = process.env.OTPOR_REFERENCE;
 const referenceTicks = Number(process.env.OTPOR_REFERENCE_TICKS ?? 40);
@@ -18,24 +18,10 @@ let base;
 let browser;
 useSite((s) => ({ base, browser } = s));
 
-// A fresh page; with fakeClock the page's timers run only when the test says.
-// Each page has a context of its own, so that a fake clock stays with its test.
-async function open({ fakeClock = false, deviceScaleFactor = 1 } = {}) {
-  const context = await browser.newContext({
-    locale: 'sr-Latn-RS', viewport: { width: 1000, height: 640 }, hasTouch: true, deviceScaleFactor });
-  const page = await context.newPage();
-  // The context goes with its page (it may already be gone when the browser closes).
-  page.on('close', () => context.close().catch(() => {}));
-  const problems = [];
-  page.on('pageerror', (e) => problems.push(e.message));
-  if (fakeClock) await page.clock.install({ time: 0 });
-  await page.goto(base);
-  await page.waitForFunction(() => window.otporPage?.ready);
-  await page.evaluate(() => window.otporPage.ready);
-  // From here the page's time stands still until the test runs it on.
-  if (fakeClock) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
-  page.problems = problems;
-  return page;
+// A fresh page at 100 %, by touch as by mouse.
+function open({ fakeClock = false, deviceScaleFactor = 1 } = {}) {
+  return openPage(browser, base, { viewport: { width: 1000, height: 640 }, hasTouch: true, deviceScaleFactor },
+    { fakeClock });
 }
 
 const call = (page, name, ...args) => page.evaluate(([n, a]) => window.otporPage.module[n](...a), [name, args]);

@@ -6,7 +6,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { useSite } from './site.mjs';
+import { openPage, useSite } from './site.mjs';
 
 const shots = process.env.OTPOR_SHOTS ?? tmpdir();
 const Tick = 50; // ms
@@ -20,19 +20,8 @@ const Tablet = { viewport: { width: 820, height: 1180 }, deviceScaleFactor: 2, h
 const laptop = (ratio) => ({ viewport: { width: 1280, height: 800 }, deviceScaleFactor: ratio });
 const Projector = { viewport: { width: 1920, height: 1080 }, deviceScaleFactor: 1 };
 
-async function open(screen, { fakeClock = false } = {}) {
-  const context = await browser.newContext({ locale: 'sr-Latn-RS', ...screen });
-  const page = await context.newPage();
-  page.on('close', () => context.close().catch(() => {}));
-  const problems = [];
-  page.on('pageerror', (e) => problems.push(e.message));
-  if (fakeClock) await page.clock.install({ time: 0 });
-  await page.goto(base);
-  await page.waitForFunction(() => window.otporPage?.ready);
-  await page.evaluate(() => window.otporPage.ready);
-  if (fakeClock) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
-  page.problems = problems;
-  return page;
+function open(screen, options) {
+  return openPage(browser, base, screen, options);
 }
 
 // Each picture's box (CSS px, in the page) and its bitmap.

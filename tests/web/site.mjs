@@ -51,6 +51,27 @@ export function launchProfile(folder, contextOptions = {}) {
   return chromium.launchPersistentContext(folder, { ...launchOptions, ...contextOptions });
 }
 
+// A fresh page of the site in a context of its own (so that a fake clock
+// stays with its test), once the module is ready; with fakeClock the page's
+// timers run only when the test says. Its script errors collect in
+// page.problems.
+export async function openPage(browser, base, contextOptions, { fakeClock = false } = {}) {
+  const context = await browser.newContext({ locale: 'sr-Latn-RS', ...contextOptions });
+  const page = await context.newPage();
+  // The context goes with its page (it may already be gone when the browser closes).
+  page.on('close', () => context.close().catch(() => {}));
+  const problems = [];
+  page.on('pageerror', (e) => problems.push(e.message));
+  if (fakeClock) await page.clock.install({ time: 0 });
+  await page.goto(base);
+  await page.waitForFunction(() => window.otporPage?.ready);
+  await page.evaluate(() => window.otporPage.ready);
+  // From here the page's time stands still until the test runs it on.
+  if (fakeClock) await page.clock.pauseAt((await page.evaluate(() => Date.now())) + 1000);
+  page.problems = problems;
+  return page;
+}
+
 // Chooses item `item` (from 0) of material list `list` (1 work, 2 tool) as a user does.
 export async function choose(page, list, item) {
   await page.click(`#ComboBox${list} .drop`);
