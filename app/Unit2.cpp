@@ -145,13 +145,11 @@ void TForm2::LayOutPage()
     Image1->setGeometry(Scaled(InstructionsPage.Bounds, zoom_));
     Image1->setPixmap(QPixmap::fromImage(paper));
     Text->setGeometry(Scaled({TextMargin, TextMargin, TextWidth, TextHeight}, zoom_));
+    // A child of the edit: the edit deletes the page laid out at an earlier
+    // zoom as it takes this one.
     auto* doc = new QTextDocument(Text);
     LayOutText(*doc, zoom_);
-    QTextDocument* previous = Text->document();
     Text->setDocument(doc);
-    // A page laid out at an earlier zoom goes; the edit's own first one is its.
-    if (previous->parent() == Text)
-        delete previous;
     Text->setFont(doc->defaultFont());
     Text->setCursorWidth(0); // a property of the document's layout
 }
