@@ -72,6 +72,22 @@ export async function openPage(browser, base, contextOptions, { fakeClock = fals
   return page;
 }
 
+// Times 300 ticks with both pictures of a run started with the materials
+// chosen, and tells them as median, 90th percentile and maximum (ms); tests
+// report timings, never assert them.
+export async function tickTimes(page) {
+  const times = await page.evaluate(() => {
+    const p = window.otporPage;
+    p.module.button2Click();
+    p.module.button3Click(); // ticks come from here only
+    const list = [];
+    for (let i = 0; i < 300; i++) list.push(p.tickAndPaint());
+    return list.sort((a, b) => a - b);
+  });
+  const at = (q) => times[Math.floor(q * (times.length - 1))].toFixed(3);
+  return `median ${at(0.5)} ms, 90th percentile ${at(0.9)} ms, max ${at(1)} ms`;
+}
+
 // Chooses item `item` (from 0) of material list `list` (1 work, 2 tool) as a user does.
 export async function choose(page, list, item) {
   await page.click(`#ComboBox${list} .drop`);
